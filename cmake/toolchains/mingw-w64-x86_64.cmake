@@ -1,0 +1,18 @@
+# Cross build for 64-bit Windows with the mingw-w64 "-posix" compilers (std::thread, std::mutex).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(_varnel_triple x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${_varnel_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_varnel_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_varnel_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_varnel_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Static runtime: no libstdc++, libgcc or winpthread DLL has to sit beside the .exe.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+find_program(VARNEL_WINE NAMES wine64 wine)
+if(VARNEL_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNEL_WINE})
+endif()

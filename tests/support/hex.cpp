@@ -1,0 +1,71 @@
+#include "tests/support/hex.h"
+
+#include <gtest/gtest.h>
+
+namespace varnel::test {
+
+namespace {
+
+int NibbleValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string HexText(std::string_view pairs) {
+    std::string out;
+    int high = -1;
+    for (char c : pairs) {
+        if (c == ' ') {
+            continue;
+        }
+        const int value = NibbleValue(c);
+        if (value < 0) {
+            ADD_FAILURE() << "Hex: not a hexadecimal digit '" << c << "' in \"" << pairs << "\"";
+            return out;
+        }
+        if (high < 0) {
+            high = value;
+        } else {
+            out += static_cast<char>(high * 16 + value);
+            high = -1;
+        }
+    }
+    if (high >= 0) {
+        ADD_FAILURE() << "Hex: odd number of digits in \"" << pairs << "\"";
+    }
+    return out;
+}
+
+Bytes Hex(std::string_view pairs) {
+    return BytesOf(HexText(pairs));
+}
+
+std::string ToHex(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!out.empty()) {
+            out += ' ';
+        }
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}
+
+std::string ToHex(const Bytes& bytes) {
+    return ToHex(AsChars(bytes));
+}
+
+} // namespace varnel::test
