@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Runs every test suite: native (release), native with sanitizers (debug), Windows x86_64 under Wine,
-# and builds Windows i686. Warnings are errors. Name suites to run only those:
-#   scripts/test.sh [native] [sanitize] [windows]
+# Runs every test suite: the generated tables against a fresh regeneration, native (release), native
+# with sanitizers (debug), Windows x86_64 under Wine, and builds Windows i686. Warnings are errors.
+# Name suites to run only those:
+#   scripts/test.sh [tables] [native] [sanitize] [windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
 suites=("$@")
-[ ${#suites[@]} -gt 0 ] || suites=(native sanitize windows)
+[ ${#suites[@]} -gt 0 ] || suites=(tables native sanitize windows)
 
 configure_and_build() {
     cmake --preset "$1" -DVARNEL_WERROR=ON >"build/configure-$1.log" 2>&1 ||
@@ -19,6 +20,9 @@ configure_and_build() {
 mkdir -p build
 for suite in "${suites[@]}"; do
     case "$suite" in
+    tables)
+        tools/check_tables.sh
+        ;;
     native)
         configure_and_build release
         ctest --preset release
@@ -33,7 +37,7 @@ for suite in "${suites[@]}"; do
         configure_and_build win32
         ;;
     *)
-        echo "test.sh: unknown suite '$suite' (native, sanitize, windows)" >&2
+        echo "test.sh: unknown suite '$suite' (tables, native, sanitize, windows)" >&2
         exit 2
         ;;
     esac
