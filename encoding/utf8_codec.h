@@ -1,0 +1,146 @@
+// UTF-8 (code page 65001) as MultiByteToWideChar / WideCharToMultiByte read and write it with
+// flags 0. Internal to the encoding module.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace varnel::encoding::detail {
+
+inline constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
+inline constexpr char16_t kReplacementUnit = 0xFFFD;
+
+[[nodiscard]] inline bool IsHighSurrogate(char32_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+[[nodiscard]] inline bool IsLowSurrogate(char32_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+[[nodiscard]] inline bool IsSurrogate(char32_t u) {
+    return u >= 0xD800 && u <= 0xDFFF;
+}
+
+// The character that starts at p[i] (a byte of 0x80 or above), advancing i past the bytes it
+// consumes; kInvalidUtf8 for a malformed sequence. Windows consumes continuation bytes one at a
+// time and checks for overlong, surrogate and out-of-range values only after the first of them,
+// so "E0 80 80" is two bad characters (E0 80, then 80) and "F4 90 80 80" three. A byte that does
+// not continue a sequence is left to be read again; the end of the input counts as such a byte.
+[[nodiscard]] inline char32_t DecodeUtf8Char(const std::uint8_t* p, std::size_t n, std::size_t& i) {
+    const std::uint8_t lead = p[i++];
+    int following;
+    char32_t value;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        following = 1;
+        value = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        following = 2;
+        value = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        following = 3;
+        value = lead & 0x07u;
+    } else {
+        return kInvalidUtf8; // stray continuation byte, C0, C1, F5..FF
+    }
+    auto next = [&](char32_t& v) {
+        if (i >= n || (p[i] ^ 0x80u) >= 0x40)
+            return false;
+        v = v << 6 | (p[i] ^ 0x80u);
+        return true;
+    };
+    if (following == 3) {
+        if (!next(value))
+            return kInvalidUtf8;
+        ++i;
+        if (value < 0x10)
+            return kInvalidUtf8; // overlong four-byte form
+    }
+    if (following >= 2) {
+        char32_t v = value;
+        if (!next(v))
+            return kInvalidUtf8;
+        if (v >= (0x110000 >> 6))
+            return kInvalidUtf8; // beyond U+10FFFF: this byte is read again
+        value = v;
+        ++i;
+        if (value < 0x20)
+            return kInvalidUtf8; // overlong three-byte form
+        if (value >= (0xD800 >> 6) && value <= (0xDFFF >> 6))
+            return kInvalidUtf8; // surrogate
+    }
+    if (!next(value))
+        return kInvalidUtf8;
+    ++i;
+    if (value < 0x80)
+        return kInvalidUtf8;
+    return value;
+}
+
+template <class Sink> bool PutCodePoint(char32_t c, Sink& sink) {
+    if (c == kInvalidUtf8)
+        return sink.Put(kReplacementUnit);
+    if (c < 0x10000)
+        return sink.Put(static_cast<char16_t>(c));
+    c -= 0x10000;
+    return sink.Put(static_cast<char16_t>(0xD800 + (c >> 10)),
+                    static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+}
+
+template <class Sink> void DecodeUtf8(std::string_view in, Sink& sink) {
+    const auto* p = reinterpret_cast<const std::uint8_t*>(in.data());
+    const std::size_t n = in.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (p[i] < 0x80) {
+            if (!sink.Put(p[i]))
+                return;
+            ++i;
+            continue;
+        }
+        if (!PutCodePoint(DecodeUtf8Char(p, n, i), sink))
+            return;
+    }
+}
+
+// The UTF-8 bytes of the code point at units[i], advancing i past the one or two units it takes.
+// A lone surrogate is written as U+FFFD (EF BF BD).
+template <class Units, class Sink>
+bool EncodeUtf8Char(const Units& units, std::size_t& i, Sink& sink) {
+    char32_t c = units[i++];
+    if (c < 0x80)
+        return sink.Put(static_cast<std::uint8_t>(c));
+    if (IsSurrogate(c)) {
+        if (IsHighSurrogate(c) && i < units.size() && IsLowSurrogate(units[i])) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (units[i++] - 0xDC00u);
+        } else {
+            c = kReplacementUnit;
+        }
+    }
+    std::uint8_t bytes[4];
+    std::size_t count;
+    if (c < 0x800) {
+        bytes[0] = static_cast<std::uint8_t>(0xC0 | c >> 6);
+        count = 2;
+    } else if (c < 0x10000) {
+        bytes[0] = static_cast<std::uint8_t>(0xE0 | c >> 12);
+        bytes[1] = static_cast<std::uint8_t>(0x80 | (c >> 6 & 0x3F));
+        count = 3;
+    } else {
+        bytes[0] = static_cast<std::uint8_t>(0xF0 | c >> 18);
+        bytes[1] = static_cast<std::uint8_t>(0x80 | (c >> 12 & 0x3F));
+        bytes[2] = static_cast<std::uint8_t>(0x80 | (c >> 6 & 0x3F));
+        count = 4;
+    }
+    bytes[count - 1] = static_cast<std::uint8_t>(0x80 | (c & 0x3F));
+    return sink.Put(bytes, count);
+}
+
+template <class Units, class Sink> void EncodeUtf8(const Units& units, Sink& sink) {
+    std::size_t i = 0;
+    while (i < units.size()) {
+        if (!EncodeUtf8Char(units, i, sink))
+            return;
+    }
+}
+
+} // namespace varnel::encoding::detail
