@@ -1,0 +1,71 @@
+// Simplified and traditional Chinese, and BIG5 (code page 950) to and from GBK. The script
+// mapping writes into a buffer of spaces as long as the input; the code-page conversions size
+// and convert in two calls each, a missing character ending the result (the zero byte stands in
+// for it).
+#include "encoding/byte_buffer.h"
+#include "encoding/chinese_script.h"
+#include "encoding/code_page.h"
+#include "encoding/converter_args.h"
+#include "encoding/encoding_converter.h"
+
+namespace varnel::encoding {
+namespace {
+
+using detail::AsText;
+
+Text MapScript(std::string_view text, ChineseScript target) {
+    const std::string_view in = AsText(text);
+    Text out = SpaceText(static_cast<std::int64_t>(in.size()));
+    // On a size mismatch the buffer keeps its spaces, the documented result of a failed mapping.
+    [[maybe_unused]] const bool mapped = MapChineseScript(in, target, out);
+    return out;
+}
+
+Text Recode(std::string_view text, CodePage from, CodePage to) {
+    const std::string_view in = AsText(text);
+    // The text with its terminating zero, as a length of -1 hands it over.
+    const std::size_t units = Utf16UnitCount(from, in) + 1;
+    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
+    MultiByteToUtf16Le(from, in, unicode);
+
+    const std::size_t size = MultiByteCount(to, unicode);
+    Text out = SpaceText(static_cast<std::int64_t>(size));
+    Utf16LeToMultiByte(to, unicode, out, '\0');
+    return TextUpToZero(out);
+}
+
+} // namespace
+
+Text EncodingConverter::SimplifiedToTraditional(std::string_view gbk) const {
+    return MapScript(gbk, ChineseScript::kTraditional);
+}
+
+Text EncodingConverter::TraditionalToSimplified(std::string_view gbk) const {
+    return MapScript(gbk, ChineseScript::kSimplified);
+}
+
+Text EncodingConverter::Big5ToGbk(std::string_view big5) const {
+    return Recode(big5, CodePage::kBig5, CodePage::kGbk);
+}
+
+Text EncodingConverter::Big5ToSimplified(std::string_view big5) const {
+    return TraditionalToSimplified(Big5ToGbk(big5));
+}
+
+Text EncodingConverter::GbkToBig5(std::string_view gbk) const {
+    return Recode(gbk, CodePage::kGbk, CodePage::kBig5);
+}
+
+Text EncodingConverter::SimplifiedToBig5(std::string_view gbk) const {
+    return GbkToBig5(SimplifiedToTraditional(gbk));
+}
+
+Text EncodingConverter::ToTraditional(std::string_view gbk) const {
+    return MapScript(gbk, ChineseScript::kTraditional);
+}
+
+Text EncodingConverter::ToSimplified(std::string_view gbk) const {
+    return MapScript(gbk, ChineseScript::kSimplified);
+}
+
+} // namespace varnel::encoding

@@ -1,0 +1,73 @@
+// The six conversions between code page 936, UTF-16LE and UTF-8. Each sizes its result with a
+// first call and converts into a buffer of exactly that size with a second, as the program did
+// with the Windows API; composites call their parts through the same object.
+#include "encoding/byte_buffer.h"
+#include "encoding/code_page.h"
+#include "encoding/converter_args.h"
+#include "encoding/encoding_converter.h"
+
+namespace varnel::encoding {
+namespace {
+
+using detail::AsText;
+
+std::span<const std::uint8_t> WholeUnits(std::span<const std::uint8_t> unicode) {
+    return unicode.first(ByteCount(unicode) / 2 * 2);
+}
+
+// The text and its terminating zero, as a length of -1 hands them to MultiByteToWideChar. The
+// zero byte always decodes alone to a zero code unit (a lead byte before it gives "?" on its
+// own), so the last unit of the zeroed buffer is the terminator.
+Bytes TerminatedToUnicode(CodePage cp, std::string_view text) {
+    const std::size_t units = Utf16UnitCount(cp, text) + 1;
+    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
+    MultiByteToUtf16Le(cp, text, unicode);
+    return unicode;
+}
+
+// Code units without a form in `cp` become zero bytes, so the text ends before the first one.
+Text UnicodeToTextOf(CodePage cp, std::span<const std::uint8_t> unicode) {
+    const std::span<const std::uint8_t> units = WholeUnits(unicode);
+    const std::size_t size = MultiByteCount(cp, units);
+    Text out = SpaceText(static_cast<std::int64_t>(size));
+    Utf16LeToMultiByte(cp, units, out, '\0');
+    return TextUpToZero(out);
+}
+
+} // namespace
+
+Bytes EncodingConverter::AnsiToUnicode(std::string_view text) const {
+    if (AsText(text).empty())
+        return {};
+    return TerminatedToUnicode(CodePage::kGbk, AsText(text));
+}
+
+Text EncodingConverter::UnicodeToAnsi(std::span<const std::uint8_t> unicode) const {
+    return UnicodeToTextOf(CodePage::kGbk, unicode);
+}
+
+Bytes EncodingConverter::Utf8ToUnicode(std::span<const std::uint8_t> utf8) const {
+    const std::size_t units = Utf16UnitCount(CodePage::kUtf8, AsChars(utf8));
+    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
+    MultiByteToUtf16Le(CodePage::kUtf8, AsChars(utf8), unicode);
+    return unicode;
+}
+
+Bytes EncodingConverter::UnicodeToUtf8(std::span<const std::uint8_t> unicode) const {
+    const std::span<const std::uint8_t> units = WholeUnits(unicode);
+    const std::size_t size = MultiByteCount(CodePage::kUtf8, units);
+    Bytes utf8 = ZeroBytes(static_cast<std::int64_t>(size));
+    Utf16LeToMultiByte(CodePage::kUtf8, units,
+                       std::span(reinterpret_cast<char*>(utf8.data()), utf8.size()));
+    return utf8;
+}
+
+Bytes EncodingConverter::AnsiToUtf8(std::string_view text) const {
+    return UnicodeToUtf8(AnsiToUnicode(text));
+}
+
+Text EncodingConverter::Utf8ToAnsi(std::span<const std::uint8_t> utf8) const {
+    return UnicodeToAnsi(Utf8ToUnicode(utf8));
+}
+
+} // namespace varnel::encoding
