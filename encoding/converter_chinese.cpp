@@ -31,7 +31,8 @@ Text Recode(std::string_view text, CodePage from, CodePage to) {
     const std::size_t size = MultiByteCount(to, unicode);
     Text out = SpaceText(static_cast<std::int64_t>(size));
     Utf16LeToMultiByte(to, unicode, out, '\0');
-    return TextUpToZero(out);
+    detail::CutAtZero(out);
+    return out;
 }
 
 } // namespace

@@ -31,7 +31,8 @@ Text UnicodeToTextOf(CodePage cp, std::span<const std::uint8_t> unicode) {
     const std::size_t size = MultiByteCount(cp, units);
     Text out = SpaceText(static_cast<std::int64_t>(size));
     Utf16LeToMultiByte(cp, units, out, '\0');
-    return TextUpToZero(out);
+    detail::CutAtZero(out);
+    return out;
 }
 
 } // namespace

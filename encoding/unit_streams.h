@@ -1,9 +1,12 @@
 // Where the codecs read UTF-16 code units from and write their output to: UTF-16 strings,
-// UTF-16LE byte buffers, or counters that only size a result. Internal to the encoding module.
+// UTF-16LE byte buffers, counters that only size a result, and unchecked writers for stretches
+// whose room the caller has already proven. Internal to the encoding module.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -27,7 +30,13 @@ public:
         : bytes_(bytes.data()), size_(bytes.size() / 2) {}
     [[nodiscard]] std::size_t size() const { return size_; }
     [[nodiscard]] char16_t operator[](std::size_t i) const {
-        return static_cast<char16_t>(bytes_[2 * i] | bytes_[2 * i + 1] << 8);
+        if constexpr (std::endian::native == std::endian::little) {
+            char16_t unit;
+            std::memcpy(&unit, bytes_ + 2 * i, 2);
+            return unit;
+        } else {
+            return static_cast<char16_t>(bytes_[2 * i] | bytes_[2 * i + 1] << 8);
+        }
     }
 
 private:
@@ -35,8 +44,8 @@ private:
     std::size_t size_;
 };
 
-// Sinks for code units. Put returns false, writing nothing, when the unit (or the surrogate pair)
-// does not fit.
+// Sinks for code units. Put returns false, writing nothing, when the unit (or the surrogate pair,
+// or the run of ASCII bytes) does not fit.
 class UnitCounter {
 public:
     bool Put(char16_t) {
@@ -47,63 +56,61 @@ public:
         count_ += 2;
         return true;
     }
+    bool PutAscii(const std::uint8_t*, std::size_t n) {
+        count_ += n;
+        return true;
+    }
     [[nodiscard]] std::size_t Count() const { return count_; }
 
 private:
     std::size_t count_ = 0;
 };
 
-class Utf16Writer {
+// Writes code units as char16_t (Unit = char16_t) or as UTF-16LE bytes (Unit = std::uint8_t).
+// Checked: every Put first looks at the room left.
+template <class Unit, bool kChecked> class UnitWriter {
 public:
-    explicit Utf16Writer(std::span<char16_t> out)
-        : begin_(out.data()), next_(out.data()), end_(out.data() + out.size()) {}
+    static constexpr std::size_t kStep = sizeof(char16_t) / sizeof(Unit);
+
+    UnitWriter(Unit* begin, std::size_t units) : begin_(begin), next_(begin), end_(begin + kStep * units) {}
+
     bool Put(char16_t unit) {
-        if (next_ == end_)
-            return false;
-        *next_++ = unit;
+        if (kChecked && next_ == end_) return false;
+        Store(next_, unit);
+        next_ += kStep;
         return true;
     }
     bool Put(char16_t high, char16_t low) {
-        if (end_ - next_ < 2)
-            return false;
-        next_[0] = high;
-        next_[1] = low;
-        next_ += 2;
+        if (kChecked && static_cast<std::size_t>(end_ - next_) < 2 * kStep) return false;
+        Store(next_, high);
+        Store(next_ + kStep, low);
+        next_ += 2 * kStep;
         return true;
     }
-    [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_); }
-
-private:
-    char16_t* begin_;
-    char16_t* next_;
-    char16_t* end_;
-};
-
-class Utf16LeWriter {
-public:
-    explicit Utf16LeWriter(std::span<std::uint8_t> out)
-        : begin_(out.data()), next_(out.data()), end_(out.data() + (out.size() & ~std::size_t{1})) {
-    }
-    bool Put(char16_t unit) {
-        if (next_ == end_)
-            return false;
-        next_[0] = static_cast<std::uint8_t>(unit);
-        next_[1] = static_cast<std::uint8_t>(unit >> 8);
-        next_ += 2;
+    bool PutAscii(const std::uint8_t* bytes, std::size_t n) {
+        if (kChecked && static_cast<std::size_t>(end_ - next_) < n * kStep) return false;
+        for (std::size_t i = 0; i < n; ++i) Store(next_ + i * kStep, bytes[i]);
+        next_ += n * kStep;
         return true;
     }
-    bool Put(char16_t high, char16_t low) {
-        if (end_ - next_ < 4)
-            return false;
-        Put(high);
-        return Put(low);
-    }
-    [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_) / 2; }
+    [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_) / kStep; }
+    [[nodiscard]] Unit* Next() const { return next_; }
 
 private:
-    std::uint8_t* begin_;
-    std::uint8_t* next_;
-    std::uint8_t* end_;
+    static void Store(Unit* at, char16_t unit) {
+        if constexpr (kStep == 1) {
+            *at = unit;
+        } else if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(at, &unit, 2);
+        } else {
+            at[0] = static_cast<std::uint8_t>(unit);
+            at[1] = static_cast<std::uint8_t>(unit >> 8);
+        }
+    }
+
+    Unit* begin_;
+    Unit* next_;
+    Unit* end_;
 };
 
 // Sinks for bytes. A character's bytes are put together, so none is ever split at the end.
@@ -127,38 +134,57 @@ private:
     std::size_t count_ = 0;
 };
 
-class ByteWriter {
+template <bool kChecked> class ByteWriterOf {
 public:
-    explicit ByteWriter(std::span<char> out)
-        : begin_(out.data()), next_(out.data()), end_(out.data() + out.size()) {}
+    ByteWriterOf(char* begin, std::size_t size) : begin_(begin), next_(begin), end_(begin + size) {}
+
     bool Put(std::uint8_t b) {
-        if (next_ == end_)
-            return false;
+        if (kChecked && next_ == end_) return false;
         *next_++ = static_cast<char>(b);
         return true;
     }
     bool Put(std::uint8_t a, std::uint8_t b) {
-        if (end_ - next_ < 2)
-            return false;
+        if (kChecked && end_ - next_ < 2) return false;
         next_[0] = static_cast<char>(a);
         next_[1] = static_cast<char>(b);
         next_ += 2;
         return true;
     }
     bool Put(const std::uint8_t* bytes, std::size_t n) {
-        if (static_cast<std::size_t>(end_ - next_) < n)
-            return false;
-        for (std::size_t i = 0; i < n; ++i)
-            next_[i] = static_cast<char>(bytes[i]);
+        if (kChecked && static_cast<std::size_t>(end_ - next_) < n) return false;
+        std::memcpy(next_, bytes, n);
         next_ += n;
         return true;
     }
     [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_); }
+    [[nodiscard]] char* Next() const { return next_; }
 
 private:
     char* begin_;
     char* next_;
     char* end_;
 };
+
+using ByteWriter = ByteWriterOf<true>;
+
+// Length of the run of ASCII bytes (below 0x80) at the start of p[0, n).
+[[nodiscard]] inline std::size_t AsciiRun(const std::uint8_t* p, std::size_t n) {
+    std::size_t i = 0;
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        if (word & 0x8080808080808080u) break;
+        i += 8;
+    }
+    while (i < n && p[i] < 0x80) ++i;
+    return i;
+}
+
+[[nodiscard]] inline std::uint64_t Load64(const std::uint8_t* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+    return word; // byte k of p in bits 8k..8k+7
+}
 
 } // namespace varnel::encoding::detail

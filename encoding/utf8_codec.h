@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "encoding/unit_streams.h"
+
 namespace varnel::encoding::detail {
 
 inline constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
@@ -86,20 +88,53 @@ template <class Sink> bool PutCodePoint(char32_t c, Sink& sink) {
                     static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
 }
 
-template <class Sink> void DecodeUtf8(std::string_view in, Sink& sink) {
-    const auto* p = reinterpret_cast<const std::uint8_t*>(in.data());
-    const std::size_t n = in.size();
-    std::size_t i = 0;
-    while (i < n) {
-        if (p[i] < 0x80) {
-            if (!sink.Put(p[i]))
-                return;
-            ++i;
+// Characters starting before `limit`; each gives at most as many code units as it takes bytes,
+// and the last may take up to three bytes past `limit`.
+template <class Sink>
+std::size_t DecodeUtf8(const std::uint8_t* p, std::size_t n, std::size_t i, std::size_t limit,
+                       Sink& sink) {
+    while (i < limit) {
+        const std::uint8_t b = p[i];
+        if (b < 0x80) {
+            const std::size_t run = AsciiRun(p + i, limit - i);
+            if (!sink.PutAscii(p + i, run)) return i;
+            i += run;
             continue;
         }
-        if (!PutCodePoint(DecodeUtf8Char(p, n, i), sink))
-            return;
+        // Two of the common three-byte characters (CJK among them) at once: leads E1..EC, EE, EF,
+        // which can be neither overlong nor surrogates, each with two continuation bytes.
+        if (b >= 0xE1 && i + 3 < limit && i + 8 <= n) {
+            const std::uint64_t w = Load64(p + i);
+            const auto b3 = static_cast<std::uint8_t>(w >> 24);
+            if ((w & 0x0000C0C000C0C000u) == 0x0000808000808000u &&
+                (w & 0x00000000F00000F0u) == 0x00000000E00000E0u && b != 0xED && b3 != 0xE0 &&
+                b3 != 0xED) {
+                auto unit = [&](int k) {
+                    return static_cast<char16_t>((w >> (8 * k) & 0x0F) << 12 |
+                                                 (w >> (8 * k + 8) & 0x3F) << 6 |
+                                                 (w >> (8 * k + 16) & 0x3F));
+                };
+                if (sink.Put(unit(0), unit(3))) {
+                    i += 6;
+                    continue;
+                }
+            }
+        }
+        // One such character.
+        if (b >= 0xE1 && b != 0xED && b <= 0xEF && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+            (p[i + 2] & 0xC0) == 0x80) {
+            if (!sink.Put(static_cast<char16_t>((b & 0x0F) << 12 | (p[i + 1] & 0x3F) << 6 |
+                                                (p[i + 2] & 0x3F)))) {
+                return i;
+            }
+            i += 3;
+            continue;
+        }
+        std::size_t next = i;
+        if (!PutCodePoint(DecodeUtf8Char(p, n, next), sink)) return i;
+        i = next;
     }
+    return i;
 }
 
 // The UTF-8 bytes of the code point at units[i], advancing i past the one or two units it takes.
@@ -135,12 +170,28 @@ bool EncodeUtf8Char(const Units& units, std::size_t& i, Sink& sink) {
     return sink.Put(bytes, count);
 }
 
-template <class Units, class Sink> void EncodeUtf8(const Units& units, Sink& sink) {
-    std::size_t i = 0;
-    while (i < units.size()) {
-        if (!EncodeUtf8Char(units, i, sink))
-            return;
+// Code units starting before `limit`: at most three bytes each, and a surrogate pair that starts
+// at `limit` - 1 takes one unit past it (four bytes for the two).
+template <class Units, class Sink>
+std::size_t EncodeUtf8(const Units& units, std::size_t i, std::size_t limit, Sink& sink) {
+    while (i < limit) {
+        const char16_t c = units[i];
+        if (c < 0x80) {
+            if (!sink.Put(static_cast<std::uint8_t>(c))) return i;
+            ++i;
+        } else if (c >= 0x800 && !IsSurrogate(c)) { // CJK among them: three bytes
+            const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(0xE0 | c >> 12),
+                                           static_cast<std::uint8_t>(0x80 | (c >> 6 & 0x3F)),
+                                           static_cast<std::uint8_t>(0x80 | (c & 0x3F))};
+            if (!sink.Put(bytes, 3)) return i;
+            ++i;
+        } else {
+            std::size_t next = i;
+            if (!EncodeUtf8Char(units, next, sink)) return i;
+            i = next;
+        }
     }
+    return i;
 }
 
 } // namespace varnel::encoding::detail
