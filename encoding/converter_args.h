@@ -14,7 +14,8 @@ namespace varnel::encoding::detail {
 // Cuts an output buffer at its first zero byte, in place (a missing character left a zero there).
 inline void CutAtZero(std::string& out) {
     const std::size_t zero = out.find('\0');
-    if (zero != std::string::npos) out.resize(zero);
+    if (zero != std::string::npos)
+        out.resize(zero);
 }
 
 } // namespace varnel::encoding::detail

@@ -5,8 +5,14 @@
 // that callers can run long stretches through unchecked writers (see code_page.cpp).
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "encoding/code_page_tables.h"
 #include "encoding/unit_streams.h"
@@ -31,27 +37,90 @@ inline constexpr char16_t kDbcsDefaultUnit = u'?';
     return (word & kHighs) == kHighs && !hasZeroByte(word ^ kHighs) && !hasZeroByte(~word);
 }
 
-// Number of code units (= characters) in p[0, n).
-[[nodiscard]] inline std::size_t CountDbcsUnits(const std::uint8_t* p, std::size_t n) {
-    std::size_t count = 0;
-    std::size_t i = 0;
-    while (i < n) {
-        if (p[i] < 0x80) {
-            const std::size_t run = AsciiRun(p + i, n - i);
-            count += run;
-            i += run;
-            continue;
-        }
-        while (i + 8 <= n && AllLeadBytes(Load64(p + i))) {
-            count += 4;
-            i += 8;
-        }
-        if (i < n && p[i] >= 0x80) {
-            i += IsDbcsLeadByte(p[i]) && i + 1 < n && p[i + 1] != 0 ? 2 : 1;
-            ++count;
-        }
+// Number of code units (= characters) in p[0, n): n less one for every pair.
+//
+// Pairs follow from the runs of lead bytes alone: a run starts at a character boundary (after an
+// ASCII byte, 80, FF, zero, or the trail that ended the run before), so a run of length L holds
+// L / 2 pairs, and an odd run's last lead byte pairs with the byte after the run unless that is
+// zero or missing. The runs are found 64 bytes at a time with bit masks: odd-length runs by the
+// carries of adding their start bits (the well-known trick for runs of escape characters).
+[[nodiscard]] inline std::uint64_t ByteMask(std::uint64_t highBits) {
+    // Bit 7 of each byte -> bit k for byte k.
+    return ((highBits >> 7) * 0x0102040810204080u) >> 56;
+}
+
+// Bit k of `leads` set where byte k of p[0, 64) is a lead byte (81..FE), of `zeros` where it is 0.
+inline void DbcsMasksPortable(const std::uint8_t* p, std::uint64_t& leads, std::uint64_t& zeros) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    // Bit 7 of each byte set where the byte is zero, exactly (no borrows between bytes).
+    auto zeroBytes = [](std::uint64_t v) { return ~(((v & kLow7) + kLow7) | v) & kHighs; };
+    leads = 0;
+    zeros = 0;
+    for (int k = 0; k < 8; ++k) {
+        const std::uint64_t w = Load64(p + 8 * k);
+        const std::uint64_t lead = w & kHighs & ~zeroBytes(w ^ kHighs) & ~zeroBytes(~w);
+        leads |= ByteMask(lead) << (8 * k);
+        zeros |= ByteMask(zeroBytes(w)) << (8 * k);
     }
-    return count;
+}
+
+inline void DbcsMasks(const std::uint8_t* p, std::uint64_t& leads, std::uint64_t& zeros) {
+#if defined(__SSE2__)
+    leads = 0;
+    zeros = 0;
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i minLead = _mm_set1_epi8(static_cast<char>(0x80)); // as signed: 81..FE are
+    const __m128i maxLead = _mm_set1_epi8(static_cast<char>(0xFF)); // above 80, below FF
+    for (int k = 0; k < 4; ++k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        const __m128i lead = _mm_and_si128(_mm_cmpgt_epi8(v, minLead), _mm_cmplt_epi8(v, maxLead));
+        leads |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(lead)))
+                 << (16 * k);
+        zeros |= static_cast<std::uint64_t>(
+                     static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))))
+                 << (16 * k);
+    }
+#else
+    DbcsMasksPortable(p, leads, zeros);
+#endif
+}
+
+[[nodiscard]] inline std::size_t CountDbcsUnits(const std::uint8_t* p, std::size_t n) {
+    constexpr std::uint64_t kEvenBits = 0x5555555555555555u;
+    std::size_t leadBytes = 0;
+    std::size_t oddRuns = 0;
+    std::size_t oddRunsPaired = 0;
+    std::uint64_t carriedOdd = 0; // the block before ended inside a run of odd length so far
+    for (std::size_t i = 0; i < n; i += 64) {
+        std::uint64_t m;
+        std::uint64_t zeros;
+        if (i + 64 <= n) {
+            DbcsMasks(p + i, m, zeros);
+        } else {
+            // The last bytes, padded with zeros: they end a run as the end of the input does.
+            std::uint8_t block[64] = {};
+            std::memcpy(block, p + i, n - i);
+            DbcsMasks(block, m, zeros);
+        }
+        const std::uint64_t starts = m & ~(m << 1);
+        const std::uint64_t evenStartMask = kEvenBits ^ carriedOdd;
+        const std::uint64_t evenStarts = starts & evenStartMask;
+        const std::uint64_t oddStarts = starts & ~evenStartMask;
+        const std::uint64_t evenCarries = m + evenStarts;
+        std::uint64_t oddCarries = m + oddStarts;
+        const std::uint64_t overflow = oddCarries < m ? 1 : 0;
+        oddCarries |= carriedOdd;
+        // The byte just after each run of odd length.
+        const std::uint64_t oddEnds =
+            (evenCarries & ~m & ~kEvenBits) | (oddCarries & ~m & kEvenBits);
+        leadBytes += static_cast<std::size_t>(std::popcount(m));
+        oddRuns += static_cast<std::size_t>(std::popcount(oddEnds));
+        oddRunsPaired += static_cast<std::size_t>(std::popcount(oddEnds & ~zeros));
+        carriedOdd = overflow;
+    }
+    oddRuns += carriedOdd; // an odd run that reaches the very end
+    return n - ((leadBytes - oddRuns) / 2 + oddRunsPaired);
 }
 
 template <class Sink>
@@ -62,8 +131,10 @@ std::size_t DecodeDbcs(const tables::DbcsTable& table, const std::uint8_t* p, st
         char16_t unit;
         if (b < 0x80) {
             const std::size_t run = AsciiRun(p + i, limit - i);
-            if (!sink.PutAscii(p + i, run)) return i;
-            i += run;
+            const std::size_t put = sink.PutAscii(p + i, run);
+            i += put;
+            if (put < run)
+                return i;
             continue;
         }
         if (i + 8 <= limit && AllLeadBytes(Load64(p + i))) {
@@ -87,7 +158,8 @@ std::size_t DecodeDbcs(const tables::DbcsTable& table, const std::uint8_t* p, st
         } else {
             unit = kDbcsDefaultUnit;
         }
-        if (!sink.Put(unit)) return i;
+        if (!sink.Put(unit))
+            return i;
         i += length;
     }
     return i;
@@ -98,10 +170,13 @@ std::size_t DecodeDbcs(const tables::DbcsTable& table, const std::uint8_t* p, st
 template <class Sink>
 bool EncodeDbcsUnit(const tables::DbcsTable& table, char16_t unit, std::uint8_t defaultChar,
                     Sink& sink) {
-    if (unit < 0x80) return sink.Put(static_cast<std::uint8_t>(unit));
+    if (unit < 0x80)
+        return sink.Put(static_cast<std::uint8_t>(unit));
     const std::uint16_t form = table.Encode(unit);
-    if (form == tables::kNoForm) return sink.Put(defaultChar);
-    if (form < 0x100) return sink.Put(static_cast<std::uint8_t>(form));
+    if (form == tables::kNoForm)
+        return sink.Put(defaultChar);
+    if (form < 0x100)
+        return sink.Put(static_cast<std::uint8_t>(form));
     return sink.Put(static_cast<std::uint8_t>(form >> 8), static_cast<std::uint8_t>(form));
 }
 
@@ -110,7 +185,8 @@ template <class Units, class Sink>
 std::size_t EncodeDbcs(const tables::DbcsTable& table, const Units& units, std::size_t i,
                        std::size_t limit, std::uint8_t defaultChar, Sink& sink) {
     for (; i < limit; ++i) {
-        if (!EncodeDbcsUnit(table, units[i], defaultChar, sink)) return i;
+        if (!EncodeDbcsUnit(table, units[i], defaultChar, sink))
+            return i;
     }
     return i;
 }

@@ -3,6 +3,7 @@
 // whose room the caller has already proven. Internal to the encoding module.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -44,8 +45,8 @@ private:
     std::size_t size_;
 };
 
-// Sinks for code units. Put returns false, writing nothing, when the unit (or the surrogate pair,
-// or the run of ASCII bytes) does not fit.
+// Sinks for code units. Put returns false, writing nothing, when the unit (or the surrogate pair)
+// does not fit.
 class UnitCounter {
 public:
     bool Put(char16_t) {
@@ -56,9 +57,9 @@ public:
         count_ += 2;
         return true;
     }
-    bool PutAscii(const std::uint8_t*, std::size_t n) {
+    std::size_t PutAscii(const std::uint8_t*, std::size_t n) {
         count_ += n;
-        return true;
+        return n;
     }
     [[nodiscard]] std::size_t Count() const { return count_; }
 
@@ -72,28 +73,38 @@ template <class Unit, bool kChecked> class UnitWriter {
 public:
     static constexpr std::size_t kStep = sizeof(char16_t) / sizeof(Unit);
 
-    UnitWriter(Unit* begin, std::size_t units) : begin_(begin), next_(begin), end_(begin + kStep * units) {}
+    UnitWriter(Unit* begin, std::size_t units)
+        : begin_(begin), next_(begin), end_(begin + kStep * units) {}
 
     bool Put(char16_t unit) {
-        if (kChecked && next_ == end_) return false;
+        if (kChecked && next_ == end_)
+            return false;
         Store(next_, unit);
         next_ += kStep;
         return true;
     }
     bool Put(char16_t high, char16_t low) {
-        if (kChecked && static_cast<std::size_t>(end_ - next_) < 2 * kStep) return false;
+        if (kChecked && static_cast<std::size_t>(end_ - next_) < 2 * kStep)
+            return false;
         Store(next_, high);
         Store(next_ + kStep, low);
         next_ += 2 * kStep;
         return true;
     }
-    bool PutAscii(const std::uint8_t* bytes, std::size_t n) {
-        if (kChecked && static_cast<std::size_t>(end_ - next_) < n * kStep) return false;
-        for (std::size_t i = 0; i < n; ++i) Store(next_ + i * kStep, bytes[i]);
+    // As many of the bytes as fit, each as a code unit; returns how many.
+    std::size_t PutAscii(const std::uint8_t* bytes, std::size_t n) {
+        if (kChecked) {
+            n = std::min(n, static_cast<std::size_t>(end_ - next_) / kStep);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            Store(next_ + i * kStep, bytes[i]);
+        }
         next_ += n * kStep;
-        return true;
+        return n;
     }
-    [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_) / kStep; }
+    [[nodiscard]] std::size_t Count() const {
+        return static_cast<std::size_t>(next_ - begin_) / kStep;
+    }
     [[nodiscard]] Unit* Next() const { return next_; }
 
 private:
@@ -139,19 +150,22 @@ public:
     ByteWriterOf(char* begin, std::size_t size) : begin_(begin), next_(begin), end_(begin + size) {}
 
     bool Put(std::uint8_t b) {
-        if (kChecked && next_ == end_) return false;
+        if (kChecked && next_ == end_)
+            return false;
         *next_++ = static_cast<char>(b);
         return true;
     }
     bool Put(std::uint8_t a, std::uint8_t b) {
-        if (kChecked && end_ - next_ < 2) return false;
+        if (kChecked && end_ - next_ < 2)
+            return false;
         next_[0] = static_cast<char>(a);
         next_[1] = static_cast<char>(b);
         next_ += 2;
         return true;
     }
     bool Put(const std::uint8_t* bytes, std::size_t n) {
-        if (kChecked && static_cast<std::size_t>(end_ - next_) < n) return false;
+        if (kChecked && static_cast<std::size_t>(end_ - next_) < n)
+            return false;
         std::memcpy(next_, bytes, n);
         next_ += n;
         return true;
@@ -173,17 +187,20 @@ using ByteWriter = ByteWriterOf<true>;
     while (i + 8 <= n) {
         std::uint64_t word;
         std::memcpy(&word, p + i, 8);
-        if (word & 0x8080808080808080u) break;
+        if (word & 0x8080808080808080u)
+            break;
         i += 8;
     }
-    while (i < n && p[i] < 0x80) ++i;
+    while (i < n && p[i] < 0x80)
+        ++i;
     return i;
 }
 
 [[nodiscard]] inline std::uint64_t Load64(const std::uint8_t* p) {
     std::uint64_t word;
     std::memcpy(&word, p, 8);
-    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+    if constexpr (std::endian::native == std::endian::big)
+        word = __builtin_bswap64(word);
     return word; // byte k of p in bits 8k..8k+7
 }
 

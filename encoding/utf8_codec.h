@@ -97,8 +97,10 @@ std::size_t DecodeUtf8(const std::uint8_t* p, std::size_t n, std::size_t i, std:
         const std::uint8_t b = p[i];
         if (b < 0x80) {
             const std::size_t run = AsciiRun(p + i, limit - i);
-            if (!sink.PutAscii(p + i, run)) return i;
-            i += run;
+            const std::size_t put = sink.PutAscii(p + i, run);
+            i += put;
+            if (put < run)
+                return i;
             continue;
         }
         // Two of the common three-byte characters (CJK among them) at once: leads E1..EC, EE, EF,
@@ -131,7 +133,8 @@ std::size_t DecodeUtf8(const std::uint8_t* p, std::size_t n, std::size_t i, std:
             continue;
         }
         std::size_t next = i;
-        if (!PutCodePoint(DecodeUtf8Char(p, n, next), sink)) return i;
+        if (!PutCodePoint(DecodeUtf8Char(p, n, next), sink))
+            return i;
         i = next;
     }
     return i;
@@ -177,17 +180,20 @@ std::size_t EncodeUtf8(const Units& units, std::size_t i, std::size_t limit, Sin
     while (i < limit) {
         const char16_t c = units[i];
         if (c < 0x80) {
-            if (!sink.Put(static_cast<std::uint8_t>(c))) return i;
+            if (!sink.Put(static_cast<std::uint8_t>(c)))
+                return i;
             ++i;
         } else if (c >= 0x800 && !IsSurrogate(c)) { // CJK among them: three bytes
             const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(0xE0 | c >> 12),
                                            static_cast<std::uint8_t>(0x80 | (c >> 6 & 0x3F)),
                                            static_cast<std::uint8_t>(0x80 | (c & 0x3F))};
-            if (!sink.Put(bytes, 3)) return i;
+            if (!sink.Put(bytes, 3))
+                return i;
             ++i;
         } else {
             std::size_t next = i;
-            if (!EncodeUtf8Char(units, next, sink)) return i;
+            if (!EncodeUtf8Char(units, next, sink))
+                return i;
             i = next;
         }
     }
