@@ -118,7 +118,7 @@ template <class Units> std::size_t CountBytes(CodePage cp, const Units& units) {
         const TwoByteBits& bits = TwoByteBitsOf(cp);
         for (std::size_t i = 0; i < n; ++i) {
             const char16_t u = units[i];
-            count += 1 + (bits[u / 64] >> (u % 64) & 1);
+            count += 1 + static_cast<std::size_t>(bits[u / 64] >> (u % 64) & 1);
         }
         return count;
     }

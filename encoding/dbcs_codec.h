@@ -119,7 +119,7 @@ inline void DbcsMasks(const std::uint8_t* p, std::uint64_t& leads, std::uint64_t
         oddRunsPaired += static_cast<std::size_t>(std::popcount(oddEnds & ~zeros));
         carriedOdd = overflow;
     }
-    oddRuns += carriedOdd; // an odd run that reaches the very end
+    oddRuns += static_cast<std::size_t>(carriedOdd); // an odd run that reaches the very end
     return n - ((leadBytes - oddRuns) / 2 + oddRunsPaired);
 }
 
