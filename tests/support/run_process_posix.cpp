@@ -87,7 +87,7 @@ ProcessResult RunProcess(const std::vector<std::string>& args, std::string_view 
             if (n > 0) {
                 written += static_cast<std::size_t>(n);
             }
-            if (n < 0 || written == stdinData.size()) {
+            if ((n < 0 && errno != EAGAIN && errno != EINTR) || written == stdinData.size()) {
                 close(inFd);
                 inFd = -1;
             }

@@ -91,8 +91,10 @@ ProcessResult RunProcess(const std::vector<std::string>& args, std::string_view 
     startup.hStdError = errWrite;
     PROCESS_INFORMATION info{};
     std::wstring line = CommandLine(args);
+    // Detached: no console, so Wine starts no conhost that would inherit (and hold open) the
+    // pipes of the test runner.
     const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &info);
     CloseHandle(inRead);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
@@ -134,7 +136,7 @@ RunningProcess StartProcess(const std::vector<std::string>& args) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::wstring line = CommandLine(args);
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                         nullptr, &startup, &info)) {
         ADD_FAILURE() << "cannot start " << args[0] << ": error " << GetLastError();
         return {};

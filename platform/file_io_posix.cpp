@@ -1,0 +1,193 @@
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <new>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varnel::platform {
+
+namespace {
+
+FileError ErrorFromErrno(FileStep step, int code) {
+    return FileError{step, code, SystemErrorMessage(code)};
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    [[nodiscard]] int get() const { return fd_; }
+    // Closes now and reports whether the close succeeded (a late write error shows up here).
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Reads to the end of `fd`, using `sizeHint` to allocate once for regular files.
+ReadResult ReadAll(int fd, std::size_t sizeHint) {
+    ReadResult result;
+    try {
+        result.content.resize(sizeHint > 0 ? sizeHint : 1 << 16);
+        std::size_t filled = 0;
+        for (;;) {
+            if (filled == result.content.size()) {
+                result.content.resize(result.content.size() * 2);
+            }
+            const ssize_t n = read(fd, result.content.data() + filled,
+                                   result.content.size() - filled);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                const int code = errno;
+                result.content.clear();
+                result.error = ErrorFromErrno(FileStep::kRead, code);
+                return result;
+            }
+            if (n == 0) {
+                break;
+            }
+            filled += static_cast<std::size_t>(n);
+        }
+        result.content.resize(filled);
+        result.content.shrink_to_fit();
+    } catch (const std::bad_alloc&) {
+        result.content = Bytes();
+        result.error = FileError{FileStep::kTooLarge, ENOMEM, SystemErrorMessage(ENOMEM)};
+    } catch (const std::length_error&) {
+        result.content = Bytes();
+        result.error = FileError{FileStep::kTooLarge, ENOMEM, SystemErrorMessage(ENOMEM)};
+    }
+    return result;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> content, int& code) {
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = write(fd, content.data() + written, content.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            code = errno;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::filesystem::path& path) {
+    FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        ReadResult result;
+        result.error = ErrorFromErrno(FileStep::kOpen, errno);
+        return result;
+    }
+    struct stat info {};
+    std::size_t hint = 0;
+    if (fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+        // One byte more than the size, so that reading the end needs no reallocation.
+        hint = static_cast<std::size_t>(info.st_size) + 1;
+    }
+    return ReadAll(fd.get(), hint);
+}
+
+ReadResult ReadStandardInput() {
+    struct stat info {};
+    std::size_t hint = 0;
+    if (fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode)) {
+        const off_t position = lseek(STDIN_FILENO, 0, SEEK_CUR);
+        if (position >= 0 && position <= info.st_size) {
+            hint = static_cast<std::size_t>(info.st_size - position) + 1;
+        }
+    }
+    return ReadAll(STDIN_FILENO, hint);
+}
+
+std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
+                                            std::span<const std::uint8_t> content) {
+    struct stat original {};
+    const bool exists = stat(path.c_str(), &original) == 0;
+    if (!exists && errno != ENOENT) {
+        return ErrorFromErrno(FileStep::kOpen, errno);
+    }
+    // Root could rename over a protected file; the owner's write bit is what counts.
+    if (exists && (original.st_mode & S_IWUSR) == 0) {
+        return FileError{FileStep::kReadOnly, EACCES, SystemErrorMessage(EACCES)};
+    }
+
+    const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::random_device seed;
+    std::filesystem::path temporary;
+    int tempFd = -1;
+    for (int attempt = 0; attempt < 100 && tempFd < 0; ++attempt) {
+        temporary = folder / ("." + path.filename().string() + ".varnel-" +
+                              std::to_string(seed() % 1000000000u) + ".tmp");
+        tempFd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (tempFd < 0 && errno != EEXIST) {
+            return ErrorFromErrno(FileStep::kCreateTemporary, errno);
+        }
+    }
+    if (tempFd < 0) {
+        return ErrorFromErrno(FileStep::kCreateTemporary, EEXIST);
+    }
+    FileDescriptor fd(tempFd);
+    const auto fail = [&](FileStep step, int code) {
+        unlink(temporary.c_str());
+        return ErrorFromErrno(step, code);
+    };
+
+    int code = 0;
+    if (!WriteAll(fd.get(), content, code)) {
+        return fail(FileStep::kWrite, code);
+    }
+    if (exists) {
+        // Best effort for the owner: only root may give the file away, and that is fine.
+        if (fchown(fd.get(), original.st_uid, original.st_gid) != 0 && geteuid() == 0) {
+            return fail(FileStep::kWrite, errno);
+        }
+        if (fchmod(fd.get(), original.st_mode & 07777) != 0) {
+            return fail(FileStep::kWrite, errno);
+        }
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        if (fchmod(fd.get(), 0666 & ~mask) != 0) {
+            return fail(FileStep::kWrite, errno);
+        }
+    }
+    if (fsync(fd.get()) != 0) {
+        return fail(FileStep::kFlush, errno);
+    }
+    if (!fd.Close()) {
+        return fail(FileStep::kWrite, errno);
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        return fail(FileStep::kReplace, errno);
+    }
+    // Make the rename itself durable; a failure here no longer endangers either content.
+    FileDescriptor dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) {
+        (void)fsync(dir.get());
+    }
+    return std::nullopt;
+}
+
+} // namespace varnel::platform

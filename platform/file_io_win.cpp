@@ -1,0 +1,182 @@
+#include "platform/file_io.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <new>
+
+namespace varnel::platform {
+
+namespace {
+
+FileError LastError(FileStep step) {
+    const DWORD code = GetLastError();
+    return FileError{step, static_cast<int>(code), SystemErrorMessage(static_cast<int>(code))};
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    [[nodiscard]] bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_; }
+    [[nodiscard]] HANDLE get() const { return handle_; }
+    bool Close() {
+        const HANDLE h = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(h) != 0;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// ReadFile takes at most a DWORD per call; stay well below it.
+constexpr std::size_t kChunk = std::size_t{1} << 30;
+
+ReadResult ReadAll(HANDLE handle, std::size_t sizeHint) {
+    ReadResult result;
+    try {
+        result.content.resize(sizeHint > 0 ? sizeHint : 1 << 16);
+        std::size_t filled = 0;
+        for (;;) {
+            if (filled == result.content.size()) {
+                result.content.resize(result.content.size() * 2);
+            }
+            const auto want =
+                static_cast<DWORD>(std::min(kChunk, result.content.size() - filled));
+            DWORD got = 0;
+            if (!ReadFile(handle, result.content.data() + filled, want, &got, nullptr)) {
+                // A pipe whose writer has gone is the end of the input, not an error.
+                if (GetLastError() == ERROR_BROKEN_PIPE) {
+                    break;
+                }
+                result.content.clear();
+                result.error = LastError(FileStep::kRead);
+                return result;
+            }
+            if (got == 0) {
+                break;
+            }
+            filled += got;
+        }
+        result.content.resize(filled);
+        result.content.shrink_to_fit();
+    } catch (const std::bad_alloc&) {
+        result.content = Bytes();
+        result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
+                                 SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
+    } catch (const std::length_error&) {
+        result.content = Bytes();
+        result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
+                                 SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
+    }
+    return result;
+}
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::filesystem::path& path) {
+    Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) {
+        ReadResult result;
+        result.error = LastError(FileStep::kOpen);
+        return result;
+    }
+    LARGE_INTEGER size{};
+    std::size_t hint = 0;
+    if (GetFileSizeEx(file.get(), &size)) {
+        if (static_cast<unsigned long long>(size.QuadPart) >= SIZE_MAX) {
+            ReadResult result;
+            result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
+                                     SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
+            return result;
+        }
+        hint = static_cast<std::size_t>(size.QuadPart) + 1;
+    }
+    return ReadAll(file.get(), hint);
+}
+
+ReadResult ReadStandardInput() {
+    return ReadAll(GetStdHandle(STD_INPUT_HANDLE), 0);
+}
+
+std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
+                                            std::span<const std::uint8_t> content) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND &&
+        GetLastError() != ERROR_PATH_NOT_FOUND) {
+        return LastError(FileStep::kOpen);
+    }
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        return FileError{FileStep::kReadOnly, ERROR_ACCESS_DENIED,
+                         SystemErrorMessage(ERROR_ACCESS_DENIED)};
+    }
+
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temporary;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = path;
+        temporary += L".varnel-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                     std::to_wstring(counter.fetch_add(1)) + L".tmp";
+        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+            return LastError(FileStep::kCreateTemporary);
+        }
+    }
+    if (created == INVALID_HANDLE_VALUE) {
+        return LastError(FileStep::kCreateTemporary);
+    }
+    Handle file(created);
+    const auto fail = [&](FileStep step) {
+        FileError error = LastError(step);
+        if (file.valid()) {
+            file.Close();
+        }
+        DeleteFileW(temporary.c_str());
+        return error;
+    };
+
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const auto want = static_cast<DWORD>(std::min(kChunk, content.size() - written));
+        DWORD done = 0;
+        if (!WriteFile(file.get(), content.data() + written, want, &done, nullptr)) {
+            return fail(FileStep::kWrite);
+        }
+        written += done;
+    }
+    if (!FlushFileBuffers(file.get())) {
+        return fail(FileStep::kFlush);
+    }
+    if (!file.Close()) {
+        return fail(FileStep::kWrite);
+    }
+    // The new file takes the old one's attributes before it takes its place, so that the rename
+    // is the only step that changes what others see. (ReplaceFileW would keep them too, but Wine
+    // does not replace atomically: killed inside it, the file was seen missing.)
+    if (exists && attributes != FILE_ATTRIBUTE_NORMAL &&
+        !SetFileAttributesW(temporary.c_str(), attributes)) {
+        return fail(FileStep::kWrite);
+    }
+    if (!MoveFileExW(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        // A hidden or system temporary file may refuse deletion; clear its attributes first.
+        FileError error = LastError(FileStep::kReplace);
+        SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(temporary.c_str());
+        return error;
+    }
+    return std::nullopt;
+}
+
+} // namespace varnel::platform
