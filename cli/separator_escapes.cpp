@@ -1,0 +1,68 @@
+#include "cli/separator_escapes.h"
+
+namespace varnel::cli {
+
+namespace {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+UnescapeResult UnescapeSeparator(std::string_view typed) {
+    UnescapeResult result;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] != '\\') {
+            result.bytes += typed[i];
+            continue;
+        }
+        if (i + 1 == typed.size()) {
+            result.error = "a lone \\ at the end (write \\\\ for a backslash)";
+            return result;
+        }
+        const char kind = typed[++i];
+        switch (kind) {
+        case 'r':
+            result.bytes += '\r';
+            break;
+        case 'n':
+            result.bytes += '\n';
+            break;
+        case 't':
+            result.bytes += '\t';
+            break;
+        case '\\':
+            result.bytes += '\\';
+            break;
+        case 'x':
+        case 'X': {
+            const int high = i + 1 < typed.size() ? HexValue(typed[i + 1]) : -1;
+            const int low = i + 2 < typed.size() ? HexValue(typed[i + 2]) : -1;
+            if (high < 0 || low < 0) {
+                result.error = "\\x needs two hexadecimal digits";
+                return result;
+            }
+            result.bytes += static_cast<char>(high * 16 + low);
+            i += 2;
+            break;
+        }
+        default:
+            result.error = std::string("unknown escape \\") + kind +
+                           " (known: \\r \\n \\t \\\\ \\xHH)";
+            return result;
+        }
+    }
+    return result;
+}
+
+} // namespace varnel::cli
