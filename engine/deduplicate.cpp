@@ -188,27 +188,52 @@ bool SelectSurvivors(const Blocks<Offset>& blocks, SurvivorSet& survivors, std::
     std::vector<Slot> table(capacity, Slot{0, 0});
     kept = 0;
     pacer.StartPhase(RunProgress::Phase::kComparing, blocks.text.size());
-    for (std::size_t i = blocks.count; i-- > 0;) {
-        const std::string_view block = blocks.Get(i);
-        pacer.SetDone(blocks.text.size() - blocks.Begin(i));
-        const std::uint64_t hash = Hash(block, pacer);
-        const auto tag = static_cast<Offset>(hash >> 32);
-        for (std::size_t pos = static_cast<std::size_t>(hash) & mask;; pos = (pos + 1) & mask) {
-            Slot& slot = table[pos];
-            if (slot.indexPlusOne == 0) {
-                slot = Slot{static_cast<Offset>(i + 1), tag};
-                survivors.Mark(i);
-                ++kept;
-                break;
-            }
-            if (slot.tag == tag &&
-                Equal(blocks.Get(static_cast<std::size_t>(slot.indexPlusOne - 1)), block, pacer)) {
-                break;
+    // Blocks are hashed a batch at a time and their slots prefetched, so that the table's cache
+    // misses overlap instead of queueing one after another. Within and across batches the blocks
+    // are still looked up from the last to the first.
+    constexpr std::size_t kBatch = 16;
+    std::uint64_t hashes[kBatch];
+    for (std::size_t batchEnd = blocks.count; batchEnd > 0;) {
+        const std::size_t batchBegin = batchEnd > kBatch ? batchEnd - kBatch : 0;
+        for (std::size_t i = batchEnd; i-- > batchBegin;) {
+            const std::uint64_t hash = Hash(blocks.Get(i), pacer);
+            hashes[i - batchBegin] = hash;
+            __builtin_prefetch(&table[static_cast<std::size_t>(hash) & mask]);
+        }
+        // A likely duplicate will be compared with the block in its home slot: fetch that too.
+        for (std::size_t i = batchEnd; i-- > batchBegin;) {
+            const std::uint64_t hash = hashes[i - batchBegin];
+            const Slot& home = table[static_cast<std::size_t>(hash) & mask];
+            if (home.indexPlusOne != 0 && home.tag == static_cast<Offset>(hash >> 32)) {
+                __builtin_prefetch(blocks.text.data() +
+                                   blocks.Begin(static_cast<std::size_t>(home.indexPlusOne - 1)));
             }
         }
-        if (!pacer.Account(block.size() + kWorkPerBlock)) {
-            return false;
+        for (std::size_t i = batchEnd; i-- > batchBegin;) {
+            const std::string_view block = blocks.Get(i);
+            const std::uint64_t hash = hashes[i - batchBegin];
+            const auto tag = static_cast<Offset>(hash >> 32);
+            for (std::size_t pos = static_cast<std::size_t>(hash) & mask;;
+                 pos = (pos + 1) & mask) {
+                Slot& slot = table[pos];
+                if (slot.indexPlusOne == 0) {
+                    slot = Slot{static_cast<Offset>(i + 1), tag};
+                    survivors.Mark(i);
+                    ++kept;
+                    break;
+                }
+                if (slot.tag == tag &&
+                    Equal(blocks.Get(static_cast<std::size_t>(slot.indexPlusOne - 1)), block,
+                          pacer)) {
+                    break;
+                }
+            }
+            pacer.SetDone(blocks.text.size() - blocks.Begin(i));
+            if (!pacer.Account(block.size() + kWorkPerBlock)) {
+                return false;
+            }
         }
+        batchEnd = batchBegin;
     }
     return true;
 }

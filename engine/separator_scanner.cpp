@@ -25,13 +25,6 @@ std::size_t SeparatorScanner::FindCandidate(std::size_t from, std::size_t startL
     if (length < separator_.size()) {
         return kNone;
     }
-#ifdef __GLIBC__
-    if (separator_.size() > 1) {
-        const void* hit = memmem(begin, length, separator_.data(), separator_.size());
-        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data())
-                   : kNone;
-    }
-#endif
     // memchr for the first byte, then the rest compared; the last possible start bounds the scan.
     const std::size_t lastStart = length - separator_.size();
     const char* cursor = begin;

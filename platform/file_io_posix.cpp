@@ -64,7 +64,11 @@ ReadResult ReadAll(int fd, std::size_t sizeHint) {
             filled += static_cast<std::size_t>(n);
         }
         result.content.resize(filled);
-        result.content.shrink_to_fit();
+        // A file read with its size known fits exactly; only a grown buffer (a pipe) is trimmed,
+        // since trimming copies the whole content once more.
+        if (result.content.capacity() - filled > filled / 8) {
+            result.content.shrink_to_fit();
+        }
     } catch (const std::bad_alloc&) {
         result.content = Bytes();
         result.error = FileError{FileStep::kTooLarge, ENOMEM, SystemErrorMessage(ENOMEM)};
