@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "cli/argument_text.h"
 #include "cli/command_line.h"
 #include "cli/progress_meter.h"
 #include "cli/separator_escapes.h"
@@ -66,9 +67,11 @@ CLI::App* AddDedupeCommand(CLI::App& app, DedupeOptions& options) {
 
 int RunDedupe(const DedupeOptions& options) {
     const auto started = std::chrono::steady_clock::now();
-    const UnescapeResult separator = UnescapeSeparator(options.separator);
-    if (!separator.error.empty()) {
-        ReportError("--separator '" + options.separator + "': " + separator.error);
+    const ArgumentText typed = TextFromArgument(options.separator);
+    const UnescapeResult separator = UnescapeSeparator(typed.text);
+    if (!typed.error.empty() || !separator.error.empty()) {
+        ReportError("--separator '" + options.separator +
+                    "': " + (typed.error.empty() ? separator.error : typed.error));
         return kExitUsage;
     }
 

@@ -22,6 +22,11 @@ int HexValue(char c) {
 UnescapeResult UnescapeSeparator(std::string_view typed) {
     UnescapeResult result;
     for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (static_cast<unsigned char>(typed[i]) >= 0x80 && i + 1 < typed.size()) {
+            result.bytes += typed.substr(i, 2);
+            ++i;
+            continue;
+        }
         if (typed[i] != '\\') {
             result.bytes += typed[i];
             continue;

@@ -1,4 +1,5 @@
 // Separators typed on a command line: \r, \n, \t, \\ and \xHH (either case) stand for their bytes.
+// The typed text is GBK: the second byte of a double-byte character is never read as a backslash.
 #pragma once
 
 #include <optional>

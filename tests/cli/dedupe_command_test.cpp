@@ -57,6 +57,17 @@ TEST(DedupeCommand, TakesSeparatorsWithEscapes) {
     }
 }
 
+TEST(DedupeCommand, AChineseSeparatorIsTakenAsGbk) {
+#ifdef _WIN32
+    const std::string typed = "，"; // arrives as UTF-16 and is converted with our own table
+#else
+    const std::string typed = "\xA3\xAC"; // the bytes as typed on a GBK terminal
+#endif
+    const auto result = Varnel({"dedupe", "-s", typed}, "a\xA3\xAC" "b\xA3\xAC" "a");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "b\xA3\xAC" "a");
+}
+
 TEST(DedupeCommand, PrintsStatisticsOnStandardError) {
     const auto result = Varnel({"dedupe", "--stats"}, kSample);
     EXPECT_EQ(result.exitCode, 0);

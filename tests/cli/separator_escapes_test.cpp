@@ -20,6 +20,7 @@ TEST(UnescapeSeparator, TurnsEscapesIntoBytes) {
         {"\\x00", std::string(1, '\0')},
         {"", ""},
         {",", ","},
+        {"\x81\\n", "\x81\\n"}, // 5C is the second byte of a double-byte character here
     };
     for (const auto& c : cases) {
         const auto result = UnescapeSeparator(c.typed);

@@ -1,0 +1,47 @@
+#include "cli/argument_text.h"
+
+#include <cstdio>
+
+#include "encoding/ansi_conversion.h"
+
+namespace varnel::cli {
+
+namespace {
+
+#ifdef _WIN32
+constexpr bool kArgumentsAreUtf8 = true;
+#else
+constexpr bool kArgumentsAreUtf8 = false;
+#endif
+
+} // namespace
+
+ArgumentText TextFromArgument(std::string_view argument, bool utf8) {
+    ArgumentText result;
+    if (!utf8 && !kArgumentsAreUtf8) {
+        result.text = TextUpToZero(argument);
+        return result;
+    }
+    const auto converted = encoding::Utf8ToAnsiReporting(
+        {reinterpret_cast<const std::uint8_t*>(argument.data()), argument.size()});
+    result.text = converted.text;
+    char character[16];
+    std::snprintf(character, sizeof character, "U+%04X",
+                  static_cast<unsigned>(converted.character));
+    switch (converted.stop) {
+    case encoding::AnsiStop::kNone:
+        break;
+    case encoding::AnsiStop::kNoGbkForm:
+        result.error = std::string("the character ") + character + " has no GBK form";
+        break;
+    case encoding::AnsiStop::kMalformed:
+        result.error = "not valid UTF-8 at byte " + std::to_string(converted.offset);
+        break;
+    case encoding::AnsiStop::kZeroCharacter:
+        result.error = "a zero character at byte " + std::to_string(converted.offset);
+        break;
+    }
+    return result;
+}
+
+} // namespace varnel::cli

@@ -1,0 +1,22 @@
+// Command-line arguments as GBK text. On Windows arguments arrive as UTF-16 (carried as UTF-8
+// from platform::CommandLineArguments) and are converted with our code-page 936 table, so they do
+// not depend on the system's ANSI code page. Elsewhere an argument is taken as the bytes typed,
+// unless the caller says they are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/text.h"
+
+namespace varnel::cli {
+
+struct ArgumentText {
+    Text text;
+    std::string error; // set when a character has no GBK form or the UTF-8 is invalid
+};
+
+// `utf8`: the argument is UTF-8 and is converted (always so on Windows).
+[[nodiscard]] ArgumentText TextFromArgument(std::string_view argument, bool utf8 = false);
+
+} // namespace varnel::cli
