@@ -73,9 +73,9 @@ std::optional<DateTime> FromCivil(const CivilDateTime& c) {
         c.minute > 59 || c.second < 0 || c.second > 59) {
         return std::nullopt;
     }
-    const long long days = DaysFromCivil(c.year, static_cast<unsigned>(c.month),
-                                         static_cast<unsigned>(c.day)) -
-                           kEpochDays;
+    const long long days =
+        DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day)) -
+        kEpochDays;
     const double time = (c.hour * 3600 + c.minute * 60 + c.second) / 86400.0;
     const auto whole = static_cast<double>(days);
     return days >= 0 ? whole + time : whole - time;

@@ -10,8 +10,7 @@ std::size_t Find(std::string_view text, std::string_view needle, std::size_t fro
     if (needle.empty() || needle.size() > text.size()) {
         return kNotFound;
     }
-    for (std::size_t pos = from; pos + needle.size() <= text.size();
-         pos += CharLength(text, pos)) {
+    for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += CharLength(text, pos)) {
         if (text.compare(pos, needle.size(), needle) == 0) {
             return pos;
         }
@@ -95,15 +94,13 @@ template <typename Map> Text MapAsciiLetters(std::string_view text, Map map) {
 } // namespace
 
 Text AsciiUpper(std::string_view text) {
-    return MapAsciiLetters(text, [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
+    return MapAsciiLetters(
+        text, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
 Text AsciiLower(std::string_view text) {
-    return MapAsciiLetters(text, [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    return MapAsciiLetters(
+        text, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
 }
 
 } // namespace varnel::gbk

@@ -85,9 +85,8 @@ double ParseLeadingNumber(std::string_view raw) {
         }
     }
     double value = 0.0;
-    const auto result =
-        std::from_chars(text.data() + numberStart, text.data() + end, value,
-                        std::chars_format::general);
+    const auto result = std::from_chars(text.data() + numberStart, text.data() + end, value,
+                                        std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         value = leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (result.ec != std::errc()) {

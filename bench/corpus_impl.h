@@ -42,7 +42,8 @@ inline void AppendLine(std::string& out, std::uint64_t k) {
 
 } // namespace corpus_detail
 
-template <typename Sink> void GenerateCorpus(CorpusKind kind, std::uint64_t lineCount, Sink&& sink) {
+template <typename Sink>
+void GenerateCorpus(CorpusKind kind, std::uint64_t lineCount, Sink&& sink) {
     corpus_detail::Random random(20261211);
     std::string buffer;
     std::uint64_t unique = 0;

@@ -36,7 +36,7 @@ int Run(const std::vector<std::string>& args) {
         return platform::WriteStandardOutput(app.help()) == 0 ? kExitSuccess : kExitFailure;
     } catch (const CLI::CallForVersion&) {
         return platform::WriteStandardOutput(app.version() + "\n") == 0 ? kExitSuccess
-                                                                      : kExitFailure;
+                                                                        : kExitFailure;
     } catch (const CLI::ParseError& error) {
         std::string message = error.what();
         std::replace(message.begin(), message.end(), '\n', ' ');

@@ -53,9 +53,10 @@ void PrintStats(const engine::DeduplicateStats& stats, std::chrono::duration<dou
 CLI::App* AddDedupeCommand(CLI::App& app, DedupeOptions& options) {
     CLI::App* command = app.add_subcommand(
         "dedupe", "Remove duplicate blocks: the last of each group of equal blocks survives");
-    command->add_option("-s,--separator", options.separator,
-                        "Text between blocks; escapes \\r \\n \\t \\\\ \\xHH. Default \\r\\n. "
-                        "Empty: the input comes back unchanged")
+    command
+        ->add_option("-s,--separator", options.separator,
+                     "Text between blocks; escapes \\r \\n \\t \\\\ \\xHH. Default \\r\\n. "
+                     "Empty: the input comes back unchanged")
         ->type_name("SEP");
     command->add_flag("--stats", options.stats,
                       "Print blocks read, kept and removed, bytes in and out and the time taken "
@@ -76,10 +77,9 @@ int RunDedupe(const DedupeOptions& options) {
     }
 
     const bool fromFile = !options.file.empty();
-    const platform::ReadResult input = fromFile
-                                           ? platform::ReadWholeFile(
-                                                 platform::PathFromArgument(options.file))
-                                           : platform::ReadStandardInput();
+    const platform::ReadResult input =
+        fromFile ? platform::ReadWholeFile(platform::PathFromArgument(options.file))
+                 : platform::ReadStandardInput();
     if (!input.ok()) {
         ReportError((fromFile ? options.file : std::string("standard input")) + ": " +
                     input.error->Describe());

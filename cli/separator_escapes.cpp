@@ -62,8 +62,8 @@ UnescapeResult UnescapeSeparator(std::string_view typed) {
             break;
         }
         default:
-            result.error = std::string("unknown escape \\") + kind +
-                           " (known: \\r \\n \\t \\\\ \\xHH)";
+            result.error =
+                std::string("unknown escape \\") + kind + " (known: \\r \\n \\t \\\\ \\xHH)";
             return result;
         }
     }

@@ -213,8 +213,7 @@ bool SelectSurvivors(const Blocks<Offset>& blocks, SurvivorSet& survivors, std::
             const std::string_view block = blocks.Get(i);
             const std::uint64_t hash = hashes[i - batchBegin];
             const auto tag = static_cast<Offset>(hash >> 32);
-            for (std::size_t pos = static_cast<std::size_t>(hash) & mask;;
-                 pos = (pos + 1) & mask) {
+            for (std::size_t pos = static_cast<std::size_t>(hash) & mask;; pos = (pos + 1) & mask) {
                 Slot& slot = table[pos];
                 if (slot.indexPlusOne == 0) {
                     slot = Slot{static_cast<Offset>(i + 1), tag};
@@ -324,8 +323,8 @@ DeduplicateStats Run(std::string_view text, std::string_view separator, ResultSi
         stats.blocksKept = blocks.count;
         stats.bytesOut = text.size();
         sink.Reserve(text.size());
-        stats.outcome = text.empty() || sink.Append(text) ? RunOutcome::kCompleted
-                                                          : RunOutcome::kSinkFailed;
+        stats.outcome =
+            text.empty() || sink.Append(text) ? RunOutcome::kCompleted : RunOutcome::kSinkFailed;
         return stats;
     }
     SurvivorSet survivors(blocks.count);

@@ -30,7 +30,8 @@ std::size_t SeparatorScanner::FindCandidate(std::size_t from, std::size_t startL
     const char* cursor = begin;
     const char* const limit = begin + lastStart + 1;
     while (cursor < limit) {
-        const void* hit = std::memchr(cursor, separator_[0], static_cast<std::size_t>(limit - cursor));
+        const void* hit =
+            std::memchr(cursor, separator_[0], static_cast<std::size_t>(limit - cursor));
         if (!hit) {
             return kNone;
         }

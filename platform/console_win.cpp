@@ -36,8 +36,8 @@ int WriteAll(HANDLE handle, std::string_view bytes) {
 
 // UTF-8 and UTF-16 convert by fixed arithmetic, independent of any code page setting.
 std::wstring WidenUtf8(std::string_view utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;

@@ -28,8 +28,8 @@ enum class FileStep {
 
 struct FileError {
     FileStep step = FileStep::kOpen;
-    int systemCode = 0;  // errno or GetLastError(); 0 when the step says it all
-    std::string reason;  // the system's message, UTF-8; may be empty
+    int systemCode = 0; // errno or GetLastError(); 0 when the step says it all
+    std::string reason; // the system's message, UTF-8; may be empty
 
     // "cannot open: No such file or directory"
     [[nodiscard]] std::string Describe() const;

@@ -47,8 +47,8 @@ ReadResult ReadAll(int fd, std::size_t sizeHint) {
             if (filled == result.content.size()) {
                 result.content.resize(result.content.size() * 2);
             }
-            const ssize_t n = read(fd, result.content.data() + filled,
-                                   result.content.size() - filled);
+            const ssize_t n =
+                read(fd, result.content.data() + filled, result.content.size() - filled);
             if (n < 0) {
                 if (errno == EINTR) {
                     continue;

@@ -48,8 +48,7 @@ ReadResult ReadAll(HANDLE handle, std::size_t sizeHint) {
             if (filled == result.content.size()) {
                 result.content.resize(result.content.size() * 2);
             }
-            const auto want =
-                static_cast<DWORD>(std::min(kChunk, result.content.size() - filled));
+            const auto want = static_cast<DWORD>(std::min(kChunk, result.content.size() - filled));
             DWORD got = 0;
             if (!ReadFile(handle, result.content.data() + filled, want, &got, nullptr)) {
                 // A pipe whose writer has gone is the end of the input, not an error.

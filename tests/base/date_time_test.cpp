@@ -20,13 +20,13 @@ TEST(DateTime, ConvertsBetweenDayCountsAndCalendarFields) {
         {0.0, {1899, 12, 30, 0, 0, 0}},
         {1.0, {1899, 12, 31, 0, 0, 0}},
         {2.5, {1900, 1, 1, 12, 0, 0}},
-        {-1.25, {1899, 12, 29, 6, 0, 0}},  // the fraction is the time of day, also below zero
+        {-1.25, {1899, 12, 29, 6, 0, 0}}, // the fraction is the time of day, also below zero
         {kMinDateTime, {100, 1, 1, 0, 0, 0}},
         {kMaxDateTime, {9999, 12, 31, 0, 0, 0}},
         {41279.0 + (9 * 3600 + 30 * 60 + 7) / 86400.0, {2013, 1, 5, 9, 30, 7}},
         {60.0, {1900, 2, 28, 0, 0, 0}},
-        {61.0, {1900, 3, 1, 0, 0, 0}},      // 1900 is not a leap year
-        {36585.0, {2000, 2, 29, 0, 0, 0}},  // 2000 is
+        {61.0, {1900, 3, 1, 0, 0, 0}},     // 1900 is not a leap year
+        {36585.0, {2000, 2, 29, 0, 0, 0}}, // 2000 is
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToCivil(c.value), c.civil) << c.value;

@@ -16,10 +16,10 @@ TEST(GbkText, FindStepsOverDoubleByteCharacters) {
         std::size_t expected;
     };
     const Case cases[] = {
-        {"D6 D0 5C 41", "5C", 2},       // a real backslash after 中
-        {"81 5C 41", "5C", kNotFound},  // 5C only as the trail byte of a double-byte character
+        {"D6 D0 5C 41", "5C", 2},      // a real backslash after 中
+        {"81 5C 41", "5C", kNotFound}, // 5C only as the trail byte of a double-byte character
         {"81 5C 5C", "5C", 2},
-        {"41 81", "81", 1},             // a lone lead byte at the end is a character of its own
+        {"41 81", "81", 1}, // a lone lead byte at the end is a character of its own
         {"0D 0A 0D 0A", "0D 0A", 0},
         {"B0 0D 0A", "0D 0A", kNotFound},
         {"", "41", kNotFound},
@@ -48,8 +48,8 @@ TEST(GbkText, ReplaceAllMatchesOnlyAtCharacterStarts) {
         {"61 0D 0A 62", "0D 0A", "A9 AE 2A A9 AE", "61 A9 AE 2A A9 AE 62"},
         {"61 A9 AE 2A A9 AE 62", "A9 AE 2A A9 AE", "0D 0A", "61 0D 0A 62"},
         {"0D 0A 0D 0A", "0D 0A", "", ""},
-        {"B0 0D 0A", "0D 0A", "58", "B0 0D 0A"},       // B0 takes the CR as its partner
-        {"61 61 61", "61 61", "62", "62 61"},          // left to right, never overlapping
+        {"B0 0D 0A", "0D 0A", "58", "B0 0D 0A"}, // B0 takes the CR as its partner
+        {"61 61 61", "61 61", "62", "62 61"},    // left to right, never overlapping
         {"61 62", "", "58", "61 62"},
     };
     for (const auto& c : cases) {

@@ -16,13 +16,18 @@ TEST(NumberText, FormatsLikePrintfPercentPoint13g) {
         const char* expected;
     };
     const Case cases[] = {
-        {0.0, "0"},           {1.0, "1"},
-        {2.0, "2"},           {1.5, "1.5"},
-        {-1.0, "-1"},         {1.0 / 3.0, "0.3333333333333"},
-        {0.1 + 0.2, "0.3"},   {1e20, "1e+20"},
+        {0.0, "0"},
+        {1.0, "1"},
+        {2.0, "2"},
+        {1.5, "1.5"},
+        {-1.0, "-1"},
+        {1.0 / 3.0, "0.3333333333333"},
+        {0.1 + 0.2, "0.3"},
+        {1e20, "1e+20"},
         {1234567890123.0, "1234567890123"},
         {12345678901234.0, "1.234567890123e+13"},
-        {0.0001, "0.0001"},   {0.00001, "1e-05"},
+        {0.0001, "0.0001"},
+        {0.00001, "1e-05"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatNumber(c.value), c.expected) << c.value;
@@ -43,12 +48,12 @@ TEST(NumberText, ParsesTheLeadingNumber) {
         {".5", 0.5},
         {"5.", 5},
         {"1e3", 1000},
-        {"1e", 1},      // an exponent without digits is not part of the number
+        {"1e", 1}, // an exponent without digits is not part of the number
         {"2E-2", 0.02},
         {"-", 0},
         {".", 0},
         {"1.2.3", 1.2},
-        {"0x10", 0},    // no hexadecimal floats
+        {"0x10", 0}, // no hexadecimal floats
         {"inf", 0},
         {test::HexText("A3 B1 A3 B2"), 12},       // full-width "１２"
         {test::HexText("A1 A1 A3 AD A3 B5"), -5}, // ideographic space, full-width "-5"

@@ -20,7 +20,8 @@ std::size_t LineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-const std::string kSample = "777\r\n123\r\n321\r\n222\r\n333\r\n222\r\n321\r\n222\r\n555\r\n655\r\n777";
+const std::string kSample =
+    "777\r\n123\r\n321\r\n222\r\n333\r\n222\r\n321\r\n222\r\n555\r\n655\r\n777";
 const std::string kSampleResult = "123\r\n333\r\n321\r\n222\r\n555\r\n655\r\n777";
 
 TEST(DedupeCommand, ReadsStandardInputOrAFileAndWritesBytesUnchanged) {
@@ -63,9 +64,12 @@ TEST(DedupeCommand, AChineseSeparatorIsTakenAsGbk) {
 #else
     const std::string typed = "\xA3\xAC"; // the bytes as typed on a GBK terminal
 #endif
-    const auto result = Varnel({"dedupe", "-s", typed}, "a\xA3\xAC" "b\xA3\xAC" "a");
+    const auto result = Varnel({"dedupe", "-s", typed}, "a\xA3\xAC"
+                                                        "b\xA3\xAC"
+                                                        "a");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "b\xA3\xAC" "a");
+    EXPECT_EQ(result.out, "b\xA3\xAC"
+                          "a");
 }
 
 TEST(DedupeCommand, PrintsStatisticsOnStandardError) {
@@ -81,12 +85,8 @@ TEST(DedupeCommand, PrintsStatisticsOnStandardError) {
 
 TEST(DedupeCommand, UsageErrorsGiveStatusTwoAndOneLine) {
     const std::vector<std::string> cases[] = {
-        {"dedupe", "--bogus"},
-        {"dedupe", "-s", "\\q"},
-        {"dedupe", "-s"},
-        {"dedupe", "a.txt", "b.txt"},
-        {"frobnicate"},
-        {},
+        {"dedupe", "--bogus"},        {"dedupe", "-s", "\\q"}, {"dedupe", "-s"},
+        {"dedupe", "a.txt", "b.txt"}, {"frobnicate"},          {},
     };
     for (const auto& args : cases) {
         const auto result = Varnel(args, kSample);

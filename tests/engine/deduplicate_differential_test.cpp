@@ -19,7 +19,7 @@ public:
 
     std::string Separator() {
         static const std::vector<std::string> kFixed = {
-            "\r\n", "\n", "A", "\x81", "\xB0\r", "\xD6\xD0", "\r\n\r\n", "\xFF\xFF\xFF\xFF",
+            "\r\n",  "\n",       "A", "\x81", "\xB0\r", "\xD6\xD0", "\r\n\r\n", "\xFF\xFF\xFF\xFF",
             "A\x81", "\r\n\x81",
         };
         if (Pick(3) == 0) {
@@ -71,10 +71,12 @@ public:
     }
 
 private:
-    std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::size_t Pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
 
     char Byte() {
-        static constexpr unsigned char kBytes[] = {'A', 'B', 'a', '\r', '\n', ' ', 0x80, 0x81,
+        static constexpr unsigned char kBytes[] = {'A',  'B',  'a',  '\r', '\n', ' ',  0x80, 0x81,
                                                    0xB0, 0xD0, 0xD6, 0xFE, 0xFF, 0x40, 0x7E};
         return static_cast<char>(kBytes[Pick(sizeof kBytes)]);
     }

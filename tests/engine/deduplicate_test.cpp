@@ -35,8 +35,8 @@ TEST(DeduplicateBlocks, KeepsTheLastOfEachGroupInOrder) {
         {Crlf("A⏎B⏎A⏎"), "\r\n", Crlf("B⏎A")},
         {Crlf("a⏎A⏎a "), "\r\n", Crlf("a⏎A⏎a ")}, // case and trailing spaces count
         {Crlf("1⏎") + HexText("A3 B1") + Crlf("⏎1"), "\r\n",
-         HexText("A3 B1") + Crlf("⏎1")}, // full-width "１" differs from "1"
-        {"a\n\nb\n\na\n\nc", "\n\n", "b\n\na\n\nc"},  // paragraphs
+         HexText("A3 B1") + Crlf("⏎1")},             // full-width "１" differs from "1"
+        {"a\n\nb\n\na\n\nc", "\n\n", "b\n\na\n\nc"}, // paragraphs
     };
     for (const auto& c : cases) {
         ExpectDeduplicates(c);
@@ -49,8 +49,8 @@ TEST(DeduplicateBlocks, ReturnsTextsOfFewerThanTwoBlocksUnchanged) {
         {"A", "\r\n", "A"},
         {Crlf("A⏎"), "\r\n", Crlf("A⏎")},
         {Crlf("⏎"), "\r\n", Crlf("⏎")},
-        {"a\nb\na\n", "\r\n", "a\nb\na\n"},     // Linux line ends are no CR LF separators
-        {Crlf("A⏎A⏎B"), "", Crlf("A⏎A⏎B")},     // the empty separator
+        {"a\nb\na\n", "\r\n", "a\nb\na\n"}, // Linux line ends are no CR LF separators
+        {Crlf("A⏎A⏎B"), "", Crlf("A⏎A⏎B")}, // the empty separator
         {HexText("41 B0 0D 0A 42"), "\r\n", HexText("41 B0 0D 0A 42")}, // B0 pairs with CR
     };
     for (const auto& c : cases) {
@@ -60,9 +60,9 @@ TEST(DeduplicateBlocks, ReturnsTextsOfFewerThanTwoBlocksUnchanged) {
 
 TEST(DeduplicateBlocks, TrailingSeparatorsAndEmptyBlocks) {
     const Case cases[] = {
-        {Crlf("A⏎A⏎"), "\r\n", "A"},               // the trailing separator is not restored
+        {Crlf("A⏎A⏎"), "\r\n", "A"}, // the trailing separator is not restored
         {Crlf("A⏎B⏎"), "\r\n", Crlf("A⏎B")},
-        {Crlf("⏎A⏎B"), "\r\n", Crlf("A⏎B")},       // a leading empty block vanishes
+        {Crlf("⏎A⏎B"), "\r\n", Crlf("A⏎B")}, // a leading empty block vanishes
         {Crlf("⏎⏎A"), "\r\n", "A"},
         {Crlf("A⏎⏎B"), "\r\n", Crlf("A⏎⏎B")},      // an empty block between survives
         {Crlf("A⏎⏎B⏎⏎C"), "\r\n", Crlf("A⏎B⏎⏎C")}, // only the last empty block survives
@@ -70,7 +70,7 @@ TEST(DeduplicateBlocks, TrailingSeparatorsAndEmptyBlocks) {
         {Crlf("⏎⏎"), "\r\n", ""},
         {Crlf("⏎⏎⏎"), "\r\n", ""},
         {Crlf("A⏎⏎A"), "\r\n", "A"},
-        {Crlf("⏎A⏎⏎B⏎A"), "\r\n", Crlf("B⏎A")},   // a leading empty survivor vanishes too
+        {Crlf("⏎A⏎⏎B⏎A"), "\r\n", Crlf("B⏎A")}, // a leading empty survivor vanishes too
     };
     for (const auto& c : cases) {
         ExpectDeduplicates(c);
@@ -150,8 +150,7 @@ TEST(DeduplicateBlocksTo, StreamsTheResultWithItsExactSizeAnnounced) {
 
 TEST(DeduplicateBlocksTo, ReportsASinkThatRefusesBytes) {
     LimitedSink sink(3);
-    EXPECT_EQ(DeduplicateBlocksTo(Crlf("aa⏎bb⏎cc"), "\r\n", sink).outcome,
-              RunOutcome::kSinkFailed);
+    EXPECT_EQ(DeduplicateBlocksTo(Crlf("aa⏎bb⏎cc"), "\r\n", sink).outcome, RunOutcome::kSinkFailed);
     LimitedSink shortSink(0);
     EXPECT_EQ(DeduplicateBlocksTo("single block", "\r\n", shortSink).outcome,
               RunOutcome::kSinkFailed);

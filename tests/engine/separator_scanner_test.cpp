@@ -34,14 +34,14 @@ TEST(SeparatorScanner, HonoursOnlySeparatorsAtCharacterStarts) {
     };
     const Case cases[] = {
         {"41 0D 0A 42 0D 0A", "0D 0A", {1, 4}},
-        {"41 B0 0D 0A 42", "0D 0A", {}},                 // B0 pairs with the CR
-        {"B0 B0 0D 0A", "0D 0A", {2}},                   // an even run of high bytes
-        {"B0 B0 B0 0D 0A 0D 0A", "0D 0A", {5}},          // odd run: the first CR is a trail byte
-        {"81 41 41 81 41", "41", {2}},                   // 丄 A 丄
-        {"81 81 81", "81", {0, 1, 2}},                   // a separator that is itself a lead byte
+        {"41 B0 0D 0A 42", "0D 0A", {}},        // B0 pairs with the CR
+        {"B0 B0 0D 0A", "0D 0A", {2}},          // an even run of high bytes
+        {"B0 B0 B0 0D 0A 0D 0A", "0D 0A", {5}}, // odd run: the first CR is a trail byte
+        {"81 41 41 81 41", "41", {2}},          // 丄 A 丄
+        {"81 81 81", "81", {0, 1, 2}},          // a separator that is itself a lead byte
         {"81 41 81", "81", {0, 2}},
-        {"B0 0D B0 0D 0A", "B0 0D", {0, 2}},             // a separator that starts with a lead byte
-        {"41 41 41", "41 41", {0}},                      // matches never overlap
+        {"B0 0D B0 0D 0A", "B0 0D", {0, 2}}, // a separator that starts with a lead byte
+        {"41 41 41", "41 41", {0}},          // matches never overlap
         {"D6 D0 0D 0A CE C4 0D 0A", "0D 0A", {2, 6}},
         {"41 0D", "0D 0A", {}},
         {"0D 0A", "0D 0A", {0}},

@@ -82,8 +82,7 @@ ProcessResult RunProcess(const std::vector<std::string>& args, std::string_view 
             break;
         }
         if (inFd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const ssize_t n =
-                write(inFd, stdinData.data() + written, stdinData.size() - written);
+            const ssize_t n = write(inFd, stdinData.data() + written, stdinData.size() - written);
             if (n > 0) {
                 written += static_cast<std::size_t>(n);
             }

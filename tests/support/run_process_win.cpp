@@ -14,8 +14,8 @@ std::wstring Widen(std::string_view utf8) {
     if (utf8.empty()) {
         return {};
     }
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
@@ -110,8 +110,8 @@ ProcessResult RunProcess(const std::vector<std::string>& args, std::string_view 
     std::size_t written = 0;
     while (written < stdinData.size()) {
         DWORD n = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(stdinData.size() - written,
-                                                                    1 << 20));
+        const auto chunk =
+            static_cast<DWORD>(std::min<std::size_t>(stdinData.size() - written, 1 << 20));
         if (!WriteFile(inWrite, stdinData.data() + written, chunk, &n, nullptr)) {
             break;
         }

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     if (const char* expected = std::getenv("EXPECT_ACP")) {
         if (GetACP() != static_cast<UINT>(std::atoi(expected))) {
-            std::fprintf(stderr, "test environment: ANSI code page is %u, expected %s\n",
-                         GetACP(), expected);
+            std::fprintf(stderr, "test environment: ANSI code page is %u, expected %s\n", GetACP(),
+                         expected);
             return 1;
         }
     }
