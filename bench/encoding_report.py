@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Turns the JSON of encoding_bench (with --benchmark_repetitions) into the markdown table of
-bench/results: median CPU time per direction and implementation, and our speed as a ratio.
+bench/results: median CPU time per direction and implementation, and each peer's time over ours
+(above 1: we are faster; bold where we are).
 
 usage: build/bench/bench/encoding_bench --benchmark_repetitions=5 --benchmark_format=json \\
            > out.json && bench/encoding_report.py out.json
@@ -15,16 +16,27 @@ def main(path):
         data = json.load(f)
     medians = {}
     for b in data["benchmarks"]:
-        if b.get("aggregate_name") == "median":
+        if b.get("aggregate_name") == "median" and "/" in b["run_name"]:
             direction, impl = b["run_name"].split("/")
-            medians.setdefault(direction, {})[impl] = (b["cpu_time"], b["bytes_per_second"])
-    print("| direction | varnel ms | ICU ms | iconv ms | ICU / varnel | iconv / varnel |")
-    print("|---|---|---|---|---|---|")
+            medians.setdefault(direction, {})[impl] = b["cpu_time"] / 1e6
+    peers = ("icu", "icu_sized", "iconv")
+    print("| direction | varnel ms | " + " | ".join(p + " ms" for p in peers) + " | "
+          + " | ".join(p + " / varnel" for p in peers) + " |")
+    print("|---" * (2 + 2 * len(peers)) + "|")
     for direction, impls in medians.items():
-        ours = impls["varnel"][0]
-        row = [direction] + ["%.2f" % (impls[k][0] / 1e6) for k in ("varnel", "icu", "iconv")]
-        row += ["%.2f" % (impls[k][0] / ours) for k in ("icu", "iconv")]
+        if direction == "Step":
+            continue
+        ours = impls["varnel"]
+        row = [direction, "%.2f" % ours] + ["%.2f" % impls[p] for p in peers]
+        row += ["**%.2f**" % (impls[p] / ours) if impls[p] >= ours else "%.2f" % (impls[p] / ours)
+                for p in peers]
         print("| " + " | ".join(row) + " |")
+    if "Step" in medians:
+        print()
+        print("| step | ms |")
+        print("|---|---|")
+        for step, ms in medians["Step"].items():
+            print("| %s | %.2f |" % (step, ms))
     ctx = data["context"]
     print()
     print("Host: %d x %s MHz, load average %s; times are median CPU times of %s repetitions."
