@@ -5,7 +5,7 @@
 #include "encoding/byte_buffer.h"
 #include "encoding/chinese_script.h"
 #include "encoding/code_page.h"
-#include "encoding/converter_args.h"
+#include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
 
 namespace varnel::encoding {
@@ -22,17 +22,7 @@ Text MapScript(std::string_view text, ChineseScript target) {
 }
 
 Text Recode(std::string_view text, CodePage from, CodePage to) {
-    const std::string_view in = AsText(text);
-    // The text with its terminating zero, as a length of -1 hands it over.
-    const std::size_t units = Utf16UnitCount(from, in) + 1;
-    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
-    MultiByteToUtf16Le(from, in, unicode);
-
-    const std::size_t size = MultiByteCount(to, unicode);
-    Text out = SpaceText(static_cast<std::int64_t>(size));
-    Utf16LeToMultiByte(to, unicode, out, '\0');
-    detail::CutAtZero(out);
-    return out;
+    return detail::UnicodeToTextOf(to, detail::TerminatedToUnicode(from, AsText(text)));
 }
 
 } // namespace

@@ -3,36 +3,18 @@
 // with the Windows API; composites call their parts through the same object.
 #include "encoding/byte_buffer.h"
 #include "encoding/code_page.h"
-#include "encoding/converter_args.h"
+#include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
 
 namespace varnel::encoding {
 namespace {
 
 using detail::AsText;
+using detail::TerminatedToUnicode;
+using detail::UnicodeToTextOf;
 
 std::span<const std::uint8_t> WholeUnits(std::span<const std::uint8_t> unicode) {
     return unicode.first(ByteCount(unicode) / 2 * 2);
-}
-
-// The text and its terminating zero, as a length of -1 hands them to MultiByteToWideChar. The
-// zero byte always decodes alone to a zero code unit (a lead byte before it gives "?" on its
-// own), so the last unit of the zeroed buffer is the terminator.
-Bytes TerminatedToUnicode(CodePage cp, std::string_view text) {
-    const std::size_t units = Utf16UnitCount(cp, text) + 1;
-    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
-    MultiByteToUtf16Le(cp, text, unicode);
-    return unicode;
-}
-
-// Code units without a form in `cp` become zero bytes, so the text ends before the first one.
-Text UnicodeToTextOf(CodePage cp, std::span<const std::uint8_t> unicode) {
-    const std::span<const std::uint8_t> units = WholeUnits(unicode);
-    const std::size_t size = MultiByteCount(cp, units);
-    Text out = SpaceText(static_cast<std::int64_t>(size));
-    Utf16LeToMultiByte(cp, units, out, '\0');
-    detail::CutAtZero(out);
-    return out;
 }
 
 } // namespace

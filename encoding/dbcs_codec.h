@@ -130,10 +130,7 @@ std::size_t DecodeDbcs(const tables::DbcsTable& table, const std::uint8_t* p, st
         const std::uint8_t b = p[i];
         char16_t unit;
         if (b < 0x80) {
-            const std::size_t run = AsciiRun(p + i, limit - i);
-            const std::size_t put = sink.PutAscii(p + i, run);
-            i += put;
-            if (put < run)
+            if (!PutAsciiRun(p, i, limit, sink))
                 return i;
             continue;
         }

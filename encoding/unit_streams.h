@@ -204,4 +204,14 @@ using ByteWriter = ByteWriterOf<true>;
     return word; // byte k of p in bits 8k..8k+7
 }
 
+// Puts the run of ASCII bytes that starts at p[i] (up to `limit`) and moves i past what fitted;
+// false when the sink filled up.
+template <class Sink>
+bool PutAsciiRun(const std::uint8_t* p, std::size_t& i, std::size_t limit, Sink& sink) {
+    const std::size_t run = AsciiRun(p + i, limit - i);
+    const std::size_t put = sink.PutAscii(p + i, run);
+    i += put;
+    return put == run;
+}
+
 } // namespace varnel::encoding::detail

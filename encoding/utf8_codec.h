@@ -96,10 +96,7 @@ std::size_t DecodeUtf8(const std::uint8_t* p, std::size_t n, std::size_t i, std:
     while (i < limit) {
         const std::uint8_t b = p[i];
         if (b < 0x80) {
-            const std::size_t run = AsciiRun(p + i, limit - i);
-            const std::size_t put = sink.PutAscii(p + i, run);
-            i += put;
-            if (put < run)
+            if (!PutAsciiRun(p, i, limit, sink))
                 return i;
             continue;
         }

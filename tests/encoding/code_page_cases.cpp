@@ -119,6 +119,27 @@ std::string ToHex(std::u16string_view units) {
     return out;
 }
 
+Bytes Utf16Le(std::u16string_view units) {
+    Bytes bytes;
+    for (char16_t u : units) {
+        bytes.push_back(static_cast<std::uint8_t>(u));
+        bytes.push_back(static_cast<std::uint8_t>(u >> 8));
+    }
+    return bytes;
+}
+
+std::string CodePageName(const testing::TestParamInfo<CodePage>& info) {
+    switch (info.param) {
+    case CodePage::kGbk:
+        return "Gbk";
+    case CodePage::kBig5:
+        return "Big5";
+    case CodePage::kUtf8:
+        return "Utf8";
+    }
+    return "Unknown";
+}
+
 std::span<const DecodeCase> DecodeCases() {
     return kDecodeCases;
 }

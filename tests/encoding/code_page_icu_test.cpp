@@ -127,7 +127,7 @@ TEST_P(IcuSweep, EncodesEveryCodeUnitAsIcuWithFallbacks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, IcuSweep, testing::Values(CodePage::kGbk, CodePage::kBig5),
-                         [](const auto& p) { return p.param == CodePage::kGbk ? "Gbk" : "Big5"; });
+                         test::CodePageName);
 
 } // namespace
 } // namespace varnel::encoding

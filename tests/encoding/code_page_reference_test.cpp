@@ -56,15 +56,6 @@ std::vector<std::string> ReferenceEncode(CodePage cp, std::u16string_view units,
     return chars;
 }
 
-Bytes Le(std::u16string_view units) {
-    Bytes bytes;
-    for (char16_t u : units) {
-        bytes.push_back(static_cast<std::uint8_t>(u));
-        bytes.push_back(static_cast<std::uint8_t>(u >> 8));
-    }
-    return bytes;
-}
-
 std::string RandomBytes(std::mt19937& random, CodePage cp) {
     static const char* const kDbcsPieces[] = {
         "41",    "0D 0A",       "D6 D0", "CE C4 D6 D0 BA CD CE C4",
@@ -118,7 +109,7 @@ TEST_P(ReferenceTest, DecodingMatchesOneCharacterAtATime) {
         Bytes out(2 * room, 0xEE);
         ASSERT_EQ(MultiByteToUtf16Le(cp, bytes, out), fits.size()) << test::ToHex(bytes);
         out.resize(2 * fits.size());
-        ASSERT_EQ(test::ToHex(out), test::ToHex(Le(fits))) << test::ToHex(bytes);
+        ASSERT_EQ(test::ToHex(out), test::ToHex(test::Utf16Le(fits))) << test::ToHex(bytes);
     }
 }
 
@@ -137,7 +128,7 @@ TEST_P(ReferenceTest, EncodingMatchesOneUnitAtATime) {
         std::string expected;
         for (const auto& c : chars)
             expected += c;
-        const Bytes le = Le(units);
+        const Bytes le = test::Utf16Le(units);
         ASSERT_EQ(test::ToHex(Utf16ToMultiByte(cp, units, def)), test::ToHex(expected))
             << Describe(cp) << ": " << test::ToHex(units);
         ASSERT_EQ(MultiByteCount(cp, le), expected.size()) << test::ToHex(units);
@@ -184,16 +175,7 @@ TEST(DbcsMasks, MarkLeadAndZeroBytes) {
 
 INSTANTIATE_TEST_SUITE_P(CodePages, ReferenceTest,
                          testing::Values(CodePage::kGbk, CodePage::kBig5, CodePage::kUtf8),
-                         [](const auto& p) {
-                             switch (p.param) {
-                             case CodePage::kGbk:
-                                 return "Gbk";
-                             case CodePage::kBig5:
-                                 return "Big5";
-                             default:
-                                 return "Utf8";
-                             }
-                         });
+                         test::CodePageName);
 
 } // namespace
 } // namespace varnel::encoding

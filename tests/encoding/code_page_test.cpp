@@ -14,15 +14,7 @@ using test::Describe;
 using test::HexText;
 using test::ToHex;
 using test::Units;
-
-Bytes Utf16Le(std::u16string_view units) {
-    Bytes bytes;
-    for (char16_t u : units) {
-        bytes.push_back(static_cast<std::uint8_t>(u));
-        bytes.push_back(static_cast<std::uint8_t>(u >> 8));
-    }
-    return bytes;
-}
+using test::Utf16Le;
 
 TEST(CodePage, DecodesAsWindowsDoes) {
     for (const auto& c : test::DecodeCases()) {

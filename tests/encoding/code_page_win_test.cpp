@@ -130,16 +130,7 @@ TEST_P(Win32Sweep, EncodesEveryCodeUnitAsTheApi) {
 
 INSTANTIATE_TEST_SUITE_P(CodePages, Win32Sweep,
                          testing::Values(CodePage::kGbk, CodePage::kBig5, CodePage::kUtf8),
-                         [](const auto& p) {
-                             switch (p.param) {
-                             case CodePage::kGbk:
-                                 return "Gbk";
-                             case CodePage::kBig5:
-                                 return "Big5";
-                             default:
-                                 return "Utf8";
-                             }
-                         });
+                         test::CodePageName);
 
 } // namespace
 } // namespace varnel::encoding
