@@ -30,8 +30,8 @@ Text MakeCorpus() {
     Text text;
     const char* words[] = {"the", "file", "Varnel", "2024", "index.html", "GBK", "id=42", "OK"};
     while (text.size() < 4u << 20) {
-        const unsigned run = 5 + random() % 30;
-        for (unsigned i = 0; i < run; ++i) {
+        const auto run = 5 + random() % 30;
+        for (std::size_t i = 0; i < run; ++i) {
             text += static_cast<char>(0xB0 + random() % 39);
             text += static_cast<char>(0xA1 + random() % 94);
         }

@@ -2,7 +2,8 @@
 # Regenerates the code-page and Chinese-script tables from pinned Debian packages:
 #   tools/regenerate_tables.sh [OUT_DIR]      (default: encoding/tables)
 # The packages are fetched with apt-get download (nothing is installed) and kept in build/deb-cache.
-# Exit status 3: a pinned package version is no longer in the archive, so nothing was generated.
+# Exit status 3: a pinned package version is no longer in the archive, so nothing was generated
+# (1 for any other failure, a failed download included).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -44,9 +45,17 @@ fetch() {
 }
 
 if ! fetch; then
-    echo "regenerate_tables: cannot fetch the pinned packages (${pinned[*]}):" >&2
+    gone=()
+    for spec in "${pinned[@]}"; do
+        apt-cache madison "${spec%%=*}" 2>/dev/null | grep -qF " ${spec#*=} " || gone+=("$spec")
+    done
+    if [ ${#gone[@]} -gt 0 ]; then
+        echo "regenerate_tables: no longer in the package archive: ${gone[*]}" >&2
+        exit 3
+    fi
+    echo "regenerate_tables: cannot download the pinned packages (${pinned[*]}):" >&2
     grep -E '^(E|W):' "$work/apt.log" >&2 || cat "$work/apt.log" >&2
-    exit 3
+    exit 1
 fi
 
 extract() { # name=version, then the paths to take out of it

@@ -28,6 +28,10 @@ TEST(NativePath, CharactersWithoutAGbkFormBecomeQuestionMarks) {
     const std::filesystem::path path("a\u0E01\U0001F600.txt");
 #endif
     EXPECT_EQ(TextFromPath(path), "a???.txt"); // one "?" per UTF-16 code unit, as Windows does
+#ifndef _WIN32
+    // Bytes that are not UTF-8 in a POSIX name: one "?" for each bad sequence.
+    EXPECT_EQ(TextFromPath(std::filesystem::path("a\xFF\xE4\xB8.txt")), "a??.txt");
+#endif
     EXPECT_EQ(TextFromPath(std::filesystem::path()), "");
 }
 
