@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "encoding/code_page.h"
+#include "encoding/ansi_conversion.h"
 #include "encoding/encoding_converter.h"
 
 namespace {
@@ -122,6 +123,15 @@ void Ours(benchmark::State& state, Direction d) {
         }
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Input(d).size()));
+}
+
+// The file job's one-pass conversion: UTF-8 straight to GBK, reporting where it stopped.
+void OursOnePass(benchmark::State& state) {
+    const Corpus& c = TheCorpus();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnel::encoding::Utf8ToAnsiReporting(c.utf8));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * c.utf8.size()));
 }
 
 void Icu(benchmark::State& state, Direction d) {
@@ -246,6 +256,9 @@ const bool kRegistered = [] {
                               Direction::kGbkToUtf8}) {
         const std::string name = Info(d).name;
         benchmark::RegisterBenchmark((name + "/varnel").c_str(), Ours, d);
+        if (d == Direction::kUtf8ToGbk) {
+            benchmark::RegisterBenchmark((name + "/varnel_one_pass").c_str(), OursOnePass);
+        }
         benchmark::RegisterBenchmark((name + "/icu").c_str(), Icu, d);
         benchmark::RegisterBenchmark((name + "/icu_sized").c_str(), IcuSized, d);
         benchmark::RegisterBenchmark((name + "/iconv").c_str(), Iconv, d);

@@ -3,6 +3,8 @@
 // output is always a zero character or the zero default byte of a character without a form.
 #include "encoding/ansi_conversion.h"
 
+#include <array>
+#include <cstring>
 #include <utility>
 
 #include "encoding/code_page_tables.h"
@@ -16,73 +18,163 @@ using detail::IsHighSurrogate;
 using detail::IsLowSurrogate;
 using detail::IsSurrogate;
 
-AnsiConversion Stop(AnsiConversion&& result, AnsiStop stop, std::size_t offset, char32_t c) {
-    result.stop = stop;
-    result.offset = offset;
-    result.character = c;
-    return std::move(result);
+// Writes GBK into a buffer sized up front: no character ever needs more GBK bytes than it takes
+// in the source (UTF-8: one byte for one, at most two for two or three; UTF-16: at most two for
+// a two-byte unit), so the source's length bounds the text.
+//
+// Code units are looked up in a flat copy of the encode table: one load instead of the two
+// dependent ones of the paged table, which is what a CJK-heavy text waits on.
+using FlatTable = std::array<std::uint16_t, 0x10000>;
+
+const FlatTable& FlatGbkTable() {
+    static const FlatTable flat = [] {
+        FlatTable table{};
+        for (unsigned u = 0; u < 0x10000; ++u)
+            table[u] = tables::kCp936.Encode(static_cast<char16_t>(u));
+        return table;
+    }();
+    return flat;
 }
 
-// Appends the GBK form of a BMP character that is not a surrogate; false when it has none.
-bool AppendGbk(Text& text, char16_t unit) {
-    if (unit < 0x80) {
-        text += static_cast<char>(unit);
+class GbkOut {
+public:
+    explicit GbkOut(std::size_t bound)
+        : text_(bound, '\0'), next_(text_.data()), table_(FlatGbkTable().data()) {}
+
+    void PutAscii(const std::uint8_t* p, std::size_t n) {
+        std::memcpy(next_, p, n);
+        next_ += n;
+    }
+    void PutAscii(std::uint8_t b) { *next_++ = static_cast<char>(b); }
+
+    // The GBK form of a BMP character that is not a surrogate; false when it has none.
+    bool Put(char16_t unit) {
+        const std::uint16_t form = table_[unit];
+        if (form == tables::kNoForm)
+            return false;
+        if (form >= 0x100)
+            *next_++ = static_cast<char>(form >> 8);
+        *next_++ = static_cast<char>(form & 0xFF);
         return true;
     }
-    const std::uint16_t form = tables::kCp936.Encode(unit);
-    if (form == tables::kNoForm)
-        return false;
-    if (form >= 0x100)
-        text += static_cast<char>(form >> 8);
-    text += static_cast<char>(form & 0xFF);
-    return true;
+
+    AnsiConversion Finish(AnsiStop stop = AnsiStop::kNone, std::size_t offset = 0,
+                          char32_t character = 0) {
+        text_.resize(static_cast<std::size_t>(next_ - text_.data()));
+        AnsiConversion result;
+        result.text = std::move(text_);
+        result.stop = stop;
+        result.offset = offset;
+        result.character = character;
+        return result;
+    }
+
+private:
+    Text text_;
+    char* next_;
+    const std::uint16_t* table_;
+};
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+
+// True when none of the eight bytes is 0x80 or above or zero.
+bool IsPlainAscii(std::uint64_t w) {
+    return ((w | ((w - kLowBits) & ~w)) & kHighBits) == 0;
 }
 
 } // namespace
 
 AnsiConversion Utf8ToAnsiReporting(std::span<const std::uint8_t> utf8) {
-    AnsiConversion result;
-    result.text.reserve(utf8.size());
     const std::uint8_t* p = utf8.data();
     const std::size_t n = utf8.size();
+    GbkOut out(n);
     std::size_t i = 0;
     while (i < n) {
+        // Runs of ASCII eight bytes at a time (a zero byte ends the run: it ends the text).
+        while (i + 8 <= n) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i, 8);
+            if (!IsPlainAscii(w))
+                break;
+            out.PutAscii(p + i, 8);
+            i += 8;
+        }
+        if (i >= n)
+            break;
         const std::size_t start = i;
-        const char32_t c = p[i] < 0x80 ? p[i++] : detail::DecodeUtf8Char(p, n, i);
-        if (c == 0)
-            return Stop(std::move(result), AnsiStop::kZeroCharacter, start, 0);
+        const std::uint8_t b = p[i];
+        if (b < 0x80) {
+            if (b == 0)
+                return out.Finish(AnsiStop::kZeroCharacter, start, 0);
+            out.PutAscii(b);
+            ++i;
+            continue;
+        }
+        // The common three-byte characters (CJK among them): leads E1..EC, EE, EF can be neither
+        // overlong nor surrogates. Two of them at once where they come in a row.
+        if (b >= 0xE1 && i + 8 <= n) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i, 8);
+            const auto b3 = static_cast<std::uint8_t>(w >> 24);
+            if ((w & 0x0000C0C000C0C000u) == 0x0000808000808000u &&
+                (w & 0x00000000F00000F0u) == 0x00000000E00000E0u && b != 0xED && b3 != 0xE0 &&
+                b3 != 0xED) {
+                const auto first = static_cast<char16_t>((w & 0x0F) << 12 | (w >> 8 & 0x3F) << 6 |
+                                                         (w >> 16 & 0x3F));
+                const auto second = static_cast<char16_t>((w >> 24 & 0x0F) << 12 |
+                                                          (w >> 32 & 0x3F) << 6 | (w >> 40 & 0x3F));
+                if (!out.Put(first))
+                    return out.Finish(AnsiStop::kNoGbkForm, start, first);
+                if (!out.Put(second))
+                    return out.Finish(AnsiStop::kNoGbkForm, start + 3, second);
+                i += 6;
+                continue;
+            }
+        }
+        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+            (p[i + 2] & 0xC0) == 0x80) {
+            const auto unit = static_cast<char16_t>((b & 0x0Fu) << 12 | (p[i + 1] & 0x3Fu) << 6 |
+                                                    (p[i + 2] & 0x3Fu));
+            if (!out.Put(unit))
+                return out.Finish(AnsiStop::kNoGbkForm, start, unit);
+            i += 3;
+            continue;
+        }
+        const char32_t c = detail::DecodeUtf8Char(p, n, i);
         if (c == detail::kInvalidUtf8) {
             // U+FFFD, which is what Windows makes of it, has no GBK form either.
-            return Stop(std::move(result), AnsiStop::kMalformed, start, detail::kReplacementUnit);
+            return out.Finish(AnsiStop::kMalformed, start, detail::kReplacementUnit);
         }
         // Outside the BMP: each half of the surrogate pair lacks a form.
-        if (c >= 0x10000 || !AppendGbk(result.text, static_cast<char16_t>(c))) {
-            return Stop(std::move(result), AnsiStop::kNoGbkForm, start, c);
-        }
+        if (c >= 0x10000 || !out.Put(static_cast<char16_t>(c)))
+            return out.Finish(AnsiStop::kNoGbkForm, start, c);
     }
-    return result;
+    return out.Finish();
 }
 
 AnsiConversion UnicodeToAnsiReporting(std::span<const std::uint8_t> unicode) {
-    AnsiConversion result;
     const detail::Utf16LeUnits units(unicode);
-    result.text.reserve(units.size());
+    GbkOut out(2 * units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
+        if (unit < 0x80 && unit != 0) {
+            out.PutAscii(static_cast<std::uint8_t>(unit));
+            continue;
+        }
         if (unit == 0)
-            return Stop(std::move(result), AnsiStop::kZeroCharacter, 2 * i, 0);
+            return out.Finish(AnsiStop::kZeroCharacter, 2 * i, 0);
         if (IsSurrogate(unit)) {
             if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
                 const char32_t c = 0x10000 + ((unit - 0xD800u) << 10) + (units[i + 1] - 0xDC00u);
-                return Stop(std::move(result), AnsiStop::kNoGbkForm, 2 * i, c);
+                return out.Finish(AnsiStop::kNoGbkForm, 2 * i, c);
             }
-            return Stop(std::move(result), AnsiStop::kMalformed, 2 * i, unit);
+            return out.Finish(AnsiStop::kMalformed, 2 * i, unit);
         }
-        if (!AppendGbk(result.text, unit)) {
-            return Stop(std::move(result), AnsiStop::kNoGbkForm, 2 * i, unit);
-        }
+        if (!out.Put(unit))
+            return out.Finish(AnsiStop::kNoGbkForm, 2 * i, unit);
     }
-    return result;
+    return out.Finish();
 }
 
 } // namespace varnel::encoding

@@ -64,12 +64,30 @@ TEST(AnsiConversion, TextIsTheConvertersOwn) {
     for (const auto& c : test::DecodeCases())
         check(Hex(c.bytes));
     // Random mixes of ASCII, Chinese, characters without a GBK form and bad bytes.
-    const char* pieces[] = {"41", "0D 0A", "E4 B8 AD", "C2 B7",    "E2 80 A2", "F0 9F 98 80", "00",
-                            "80", "E0 80", "ED A0 80", "EF BB BF", "2D 4E",    "00 D8"};
+    // Long ASCII runs and runs of three-byte characters reach the paths that take eight bytes
+    // or two characters at a time.
+    const char* pieces[] = {"41",
+                            "0D 0A",
+                            "E4 B8 AD",
+                            "C2 B7",
+                            "E2 80 A2",
+                            "F0 9F 98 80",
+                            "00",
+                            "80",
+                            "E0 80",
+                            "ED A0 80",
+                            "EF BB BF",
+                            "2D 4E",
+                            "00 D8",
+                            "E6 96 87",
+                            "E0 A0 80",
+                            "EF BF BF",
+                            "41 42 43 44 45 46 47 48 49",
+                            "E2 82 AC"};
     std::mt19937 random(12345);
-    for (int round = 0; round < 2000; ++round) {
+    for (int round = 0; round < 20000; ++round) {
         Bytes bytes;
-        const int count = static_cast<int>(random() % 8);
+        const int count = static_cast<int>(random() % 16);
         for (int i = 0; i < count; ++i) {
             const Bytes piece = Hex(pieces[random() % std::size(pieces)]);
             bytes.insert(bytes.end(), piece.begin(), piece.end());
