@@ -54,7 +54,7 @@ TEST_P(StoreTest, LaterWritesReplaceEarlierOnes) {
 }
 
 TEST_P(StoreTest, LoneLineBreaksAndOuterSpacesSurvive) {
-    for (const std::string value : {"a\rb", "a\nb=c", " v ", "\"q\"", "\r", "\n\r"}) {
+    for (const char* value : {"a\rb", "a\nb=c", " v ", "\"q\"", "\r", "\n\r"}) {
         ASSERT_TRUE(store_.WriteText("k", value));
         EXPECT_EQ(ToHex(store_.ReadText("k")), ToHex(value));
     }
@@ -89,7 +89,7 @@ TEST_P(StoreTest, Booleans) {
     EXPECT_EQ(ToHex(Stored("b")), "BC D9");
     EXPECT_FALSE(store_.ReadBool("b", true));
     EXPECT_FALSE(store_.ReadBoolLenient("b", true));
-    for (const std::string other : {"1", "true", ""}) {
+    for (const char* other : {"1", "true", ""}) {
         Plant("b", other);
         EXPECT_FALSE(store_.ReadBool("b", true)) << other;
         EXPECT_TRUE(store_.ReadBoolLenient("b", false)) << other;
@@ -124,7 +124,7 @@ TEST_P(StoreTest, SectionsKeepTheirValuesApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, StoreTest, testing::ValuesIn(AllBackends()),
-                         [](const auto& info) { return BackendName(info.param); });
+                         [](const auto& param) { return BackendName(param.param); });
 
 TEST(StoreFields, ANewStoreIsEmptyAndInIniMode) {
     const SettingsStore store;
