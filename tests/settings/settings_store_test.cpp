@@ -5,6 +5,7 @@
 
 #include "base/date_time.h"
 #include "platform/native_path.h"
+#include "settings/file_registry.h"
 #include "settings/stored_forms.h"
 #include "tests/settings/store_backends.h"
 #include "tests/support/hex.h"
@@ -210,6 +211,22 @@ TEST(StoreIni, AGbkPathGetsItsProperName) {
                "s");
     ASSERT_TRUE(store.WriteText("k", "v"));
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / std::filesystem::path(u8"主配置.ini")));
+}
+
+TEST(StoreRegistry, ValuesLandUnderPathSectionAndKey) {
+    varnel::test::TempDir dir;
+    FileRegistry registry(dir.Path() / "registry.txt");
+    SettingsStore store(registry);
+    // Before any section the prefix is empty: the key alone names the value, in the root.
+    store.Open("A", "", true);
+    ASSERT_TRUE(store.WriteText("k", "root"));
+    EXPECT_EQ(registry.GetValue("", "k")->text, "root");
+    store.SetSection("S");
+    ASSERT_TRUE(store.WriteText("k", "v"));
+    EXPECT_EQ(registry.GetValue("A\\S", "k")->text, "v");
+    ASSERT_TRUE(store.WriteText("x\\k", "deeper"));
+    EXPECT_EQ(registry.GetValue("A\\S\\x", "k")->text, "deeper");
+    EXPECT_EQ(store.ReadText("x\\k"), "deeper");
 }
 
 } // namespace
