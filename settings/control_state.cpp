@@ -75,8 +75,8 @@ bool SettingsStore::SaveEditLines(std::string_view key, ControlAccess& controls,
     return WriteText(key, gbk::ReplaceAll(text, "\r\n", kLinesMark));
 }
 
-Text SettingsStore::LoadEditLines(std::string_view key, ControlAccess& controls,
-                                  WindowId window, ControlId control) {
+Text SettingsStore::LoadEditLines(std::string_view key, ControlAccess& controls, WindowId window,
+                                  ControlId control) {
     const Text current = controls.ReadText(window, control, property::kEditText);
     const Text stored = ReadText(key, current);
     controls.WriteText(window, control, property::kEditText,
@@ -101,8 +101,8 @@ bool SettingsStore::SaveComboText(std::string_view key, ControlAccess& controls,
     return WriteText(key, controls.ReadText(window, control, property::kComboText));
 }
 
-Text SettingsStore::LoadComboText(std::string_view key, ControlAccess& controls,
-                                  WindowId window, ControlId control) {
+Text SettingsStore::LoadComboText(std::string_view key, ControlAccess& controls, WindowId window,
+                                  ControlId control) {
     const Text current = controls.ReadText(window, control, property::kComboText);
     controls.WriteText(window, control, property::kComboText, ReadText(key, current));
     return controls.ReadText(window, control, property::kComboText);

@@ -197,8 +197,7 @@ std::optional<Tree> Load(const std::filesystem::path& file) {
         return Parse(AsChars(read.content));
     }
     std::error_code ec;
-    if (std::filesystem::symlink_status(file, ec).type() ==
-        std::filesystem::file_type::not_found) {
+    if (std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found) {
         return Tree{};
     }
     return std::nullopt;

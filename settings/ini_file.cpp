@@ -37,8 +37,8 @@ std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(static_cast<char16_t>(bigEndian ? (first << 8) | second
-                                                        : (second << 8) | first));
+        units.push_back(
+            static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
     }
     return units;
 }
@@ -59,9 +59,9 @@ IniText Decode(const Bytes& bytes) {
     }
     if (raw.substr(0, 2) == "\xFF\xFE" || raw.substr(0, 2) == "\xFE\xFF") {
         const bool bigEndian = raw[0] == '\xFE';
-        return {bigEndian ? FileEncoding::kUtf16Be : FileEncoding::kUtf16Le,
-                encoding::Utf16ToMultiByte(CodePage::kUtf8,
-                                           Utf16FromBytes(raw.substr(2), bigEndian))};
+        return {
+            bigEndian ? FileEncoding::kUtf16Be : FileEncoding::kUtf16Le,
+            encoding::Utf16ToMultiByte(CodePage::kUtf8, Utf16FromBytes(raw.substr(2), bigEndian))};
     }
     return {FileEncoding::kAnsi, std::string(raw)};
 }
@@ -79,8 +79,7 @@ Bytes Encode(const IniText& text) {
     case FileEncoding::kUtf16Be: {
         const bool bigEndian = text.encoding == FileEncoding::kUtf16Be;
         AppendUtf16Bytes(out, u"\uFEFF", bigEndian);
-        AppendUtf16Bytes(out, encoding::MultiByteToUtf16(CodePage::kUtf8, text.content),
-                         bigEndian);
+        AppendUtf16Bytes(out, encoding::MultiByteToUtf16(CodePage::kUtf8, text.content), bigEndian);
         return out;
     }
     }
@@ -185,8 +184,8 @@ Text DecodeIniValue(std::string_view stored) {
     return gbk::ReplaceAll(gbk::ReplaceAll(stored, kCrMark, "\r"), kLfMark, "\n");
 }
 
-Text ReadIniValue(const std::filesystem::path& path, std::string_view section,
-                  std::string_view key, std::string_view defaultText) {
+Text ReadIniValue(const std::filesystem::path& path, std::string_view section, std::string_view key,
+                  std::string_view defaultText) {
     if (path.empty()) {
         return DefaultAsRead(defaultText);
     }
@@ -195,8 +194,8 @@ Text ReadIniValue(const std::filesystem::path& path, std::string_view section,
         return DefaultAsRead(defaultText);
     }
     const ini::Scheme scheme = file->scheme();
-    const std::optional<std::string> value = ini::FindValue(
-        file->content, ToScheme(section, scheme), ToScheme(key, scheme), scheme);
+    const std::optional<std::string> value =
+        ini::FindValue(file->content, ToScheme(section, scheme), ToScheme(key, scheme), scheme);
     if (!value) {
         return DefaultAsRead(defaultText);
     }
@@ -213,9 +212,9 @@ bool WriteIniValue(const std::filesystem::path& path, std::string_view section,
         return false;
     }
     const ini::Scheme scheme = file->scheme();
-    file->content = ini::AssignValue(file->content, ToScheme(section, scheme),
-                                     ToScheme(key, scheme),
-                                     ToScheme(EncodeIniValue(value), scheme), scheme);
+    file->content =
+        ini::AssignValue(file->content, ToScheme(section, scheme), ToScheme(key, scheme),
+                         ToScheme(EncodeIniValue(value), scheme), scheme);
     return !platform::ReplaceFileContent(path, Encode(*file)).has_value();
 }
 

@@ -107,13 +107,13 @@ std::string_view Unquote(std::string_view value) {
 
 // Where a section and a key stand in a file.
 struct Location {
-    std::optional<std::size_t> sectionLine; // the first section line of the name
+    std::optional<std::size_t> sectionLine;    // the first section line of the name
     std::optional<std::size_t> lastFilledLine; // its last non-blank line (the header at least)
-    std::optional<std::size_t> keyLine;     // the first line of the key in that section
+    std::optional<std::size_t> keyLine;        // the first line of the key in that section
 };
 
-Location Locate(std::string_view content, const std::vector<Line>& lines,
-                std::string_view section, std::string_view key, Scheme scheme) {
+Location Locate(std::string_view content, const std::vector<Line>& lines, std::string_view section,
+                std::string_view key, Scheme scheme) {
     Location at;
     const std::string_view wantedSection = Trim(section);
     const std::string_view wantedKey = Trim(key);

@@ -29,9 +29,8 @@ enum class Scheme {
 
 // The value of `key` in `section`, its quotes removed. nullopt when the section or the key is
 // missing, or when the key's line has no "=". Names are matched trimmed of white space.
-[[nodiscard]] std::optional<std::string> FindValue(std::string_view content,
-                                                   std::string_view section,
-                                                   std::string_view key, Scheme scheme);
+[[nodiscard]] std::optional<std::string>
+FindValue(std::string_view content, std::string_view section, std::string_view key, Scheme scheme);
 
 // The file content after setting `key` in `section` to `value`:
 // - an existing key line (the first of its name in the first section of its name) is rewritten
@@ -45,8 +44,7 @@ enum class Scheme {
 // name) go before the first section line. `value` is written as given: the caller keeps line
 // breaks out of it (see ini_file.h).
 [[nodiscard]] std::string AssignValue(std::string_view content, std::string_view section,
-                                      std::string_view key, std::string_view value,
-                                      Scheme scheme);
+                                      std::string_view key, std::string_view value, Scheme scheme);
 
 // `text` without white space at its start.
 [[nodiscard]] std::string_view TrimFront(std::string_view text);

@@ -42,8 +42,8 @@ void MemoryControls::WriteText(WindowId window, ControlId control, int number,
     texts_[{window, control, number}] = Text(value);
 }
 
-void MemoryControls::Move(WindowId window, ControlId control, std::int32_t left,
-                          std::int32_t top, std::int32_t width, std::int32_t height) {
+void MemoryControls::Move(WindowId window, ControlId control, std::int32_t left, std::int32_t top,
+                          std::int32_t width, std::int32_t height) {
     if (width == -1) {
         width = ReadInteger(window, control, property::kWidth);
     }

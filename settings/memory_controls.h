@@ -11,15 +11,12 @@ namespace varnel::settings {
 
 class MemoryControls : public ControlAccess {
 public:
-    [[nodiscard]] std::int32_t ReadInteger(WindowId window, ControlId control,
-                                           int number) override;
+    [[nodiscard]] std::int32_t ReadInteger(WindowId window, ControlId control, int number) override;
     [[nodiscard]] bool ReadBool(WindowId window, ControlId control, int number) override;
     [[nodiscard]] Text ReadText(WindowId window, ControlId control, int number) override;
-    void WriteInteger(WindowId window, ControlId control, int number,
-                      std::int32_t value) override;
+    void WriteInteger(WindowId window, ControlId control, int number, std::int32_t value) override;
     void WriteBool(WindowId window, ControlId control, int number, bool value) override;
-    void WriteText(WindowId window, ControlId control, int number,
-                   std::string_view value) override;
+    void WriteText(WindowId window, ControlId control, int number, std::string_view value) override;
     void Move(WindowId window, ControlId control, std::int32_t left, std::int32_t top,
               std::int32_t width, std::int32_t height) override;
 

@@ -18,8 +18,7 @@ bool WriteRegistryText(Registry& registry, std::string_view fullName, std::strin
                              RegistryValue{RegistryType::kString, Text(text)});
 }
 
-Text ReadRegistryText(Registry& registry, std::string_view fullName,
-                      std::string_view defaultText) {
+Text ReadRegistryText(Registry& registry, std::string_view fullName, std::string_view defaultText) {
     const RegistryName name = SplitRegistryName(fullName);
     const std::optional<RegistryValue> value = registry.GetValue(name.keyPath, name.valueName);
     if (!value) {

@@ -19,8 +19,7 @@ std::wstring Wide(std::string_view gbk) {
 }
 
 Text Gbk(std::wstring_view wide) {
-    return encoding::Utf16ToMultiByte(CodePage::kGbk,
-                                      std::u16string(wide.begin(), wide.end()));
+    return encoding::Utf16ToMultiByte(CodePage::kGbk, std::u16string(wide.begin(), wide.end()));
 }
 
 // Closes a key handle on every path out.
@@ -47,8 +46,7 @@ bool WindowsRegistry::SetValue(std::string_view keyPath, std::string_view name,
                                const RegistryValue& value) {
     const std::wstring path = Wide(keyPath);
     KeyHandle key;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_WRITE, key.Out()) !=
-            ERROR_SUCCESS &&
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_WRITE, key.Out()) != ERROR_SUCCESS &&
         RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                         key.Out(), nullptr) != ERROR_SUCCESS) {
         return false;

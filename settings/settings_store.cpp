@@ -97,8 +97,7 @@ bool SettingsStore::WriteDateTime(std::string_view key, DateTime value) {
 }
 
 DateTime SettingsStore::ReadDateTime(std::string_view key, DateTime defaultValue) {
-    return ParseDateTime(ReadStored(key, FormatDateTime(defaultValue)))
-        .value_or(kUnparsedDateTime);
+    return ParseDateTime(ReadStored(key, FormatDateTime(defaultValue))).value_or(kUnparsedDateTime);
 }
 
 Text SettingsStore::DefaultIniPath(std::string_view name, bool useName) const {
@@ -116,9 +115,9 @@ Text DefaultIniPathFor(std::string_view executablePath, std::string_view name, b
     }
     const std::string_view folder =
         cut == gbk::kNotFound ? std::string_view() : executablePath.substr(0, cut + 1);
-    Text base = useName ? Text(name)
-                        : Text(cut == gbk::kNotFound ? executablePath
-                                                     : executablePath.substr(cut + 1));
+    Text base = useName
+                    ? Text(name)
+                    : Text(cut == gbk::kNotFound ? executablePath : executablePath.substr(cut + 1));
     if (const std::size_t dot = gbk::FindLast(base, '.'); dot != gbk::kNotFound) {
         base.resize(dot);
     }

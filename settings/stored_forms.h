@@ -1,6 +1,6 @@
 // The text forms in which the settings store keeps typed values: escaped texts, booleans as
-// "真" / "假", numbers as "%.13g", date-times as "2013年1月5日9时30分" and the parsers that read them
-// back. The same forms serve the INI file and the registry.
+// "真" / "假", numbers as "%.13g", date-times as "2013年1月5日9时30分" and the parsers that read
+// them back. The same forms serve the INI file and the registry.
 #pragma once
 
 #include <optional>
@@ -26,8 +26,8 @@ inline constexpr std::string_view kFalseText = "\xBC\xD9";
 // clamped into 100-01-01 to 9999-12-31 (not-a-number counts as 0) and rounded to the second.
 [[nodiscard]] Text FormatDateTime(DateTime value);
 
-// Reads "2013年1月5日9时30分7秒", "2013-1-5 9:30:07", "2013/1/5" and the like (full-width forms read
-// as ASCII). nullopt when the text is empty, has anything after the seconds but "秒", or its
+// Reads "2013年1月5日9时30分7秒", "2013-1-5 9:30:07", "2013/1/5" and the like (full-width forms
+// read as ASCII). nullopt when the text is empty, has anything after the seconds but "秒", or its
 // fields do not form a valid date and time from the year 100 to 9999.
 [[nodiscard]] std::optional<DateTime> ParseDateTime(std::string_view text);
 

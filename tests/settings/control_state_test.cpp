@@ -77,7 +77,8 @@ TEST_F(ControlStateTest, AnUnknownCaptionLeavesTheControlAsItIs) {
 }
 
 TEST_F(ControlStateTest, OnlyAStoredTrueChecks) {
-    for (const std::string& stored : {std::string("1"), std::string("true"), std::string(), kFalse}) {
+    for (const std::string& stored :
+         {std::string("1"), std::string("true"), std::string(), kFalse}) {
         PlantFile(kLineBreak + "=" + stored + "\r\n");
         SetRadio(kLineBreak, true);
         EXPECT_FALSE(store_.LoadRadioState(controls_, kWindow, kRadio)) << stored;

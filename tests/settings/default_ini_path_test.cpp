@@ -33,11 +33,9 @@ TEST(DefaultIniPath, ReplacesTheLastExtensionInTheExecutablesFolder) {
     }
 }
 
-TEST(DefaultIniPath, ADriveRootGetsNoSecondSeparator) {
-    EXPECT_EQ(DefaultIniPathFor("C:\\app.exe", "", false), kPathSeparator == '\\'
-                                                                 ? "C:\\app.ini"
-                                                                 : "C:\\app.ini");
-    EXPECT_EQ(DefaultIniPathFor("/app", "", false), "/app.ini");
+TEST(DefaultIniPath, ARootFolderGetsNoSecondSeparator) {
+    const std::string root = kPathSeparator == '\\' ? "C:\\" : "/";
+    EXPECT_EQ(DefaultIniPathFor(root + "app.exe", "", false), root + "app.ini");
 }
 
 TEST(DefaultIniPath, UsesTheRunningExecutable) {

@@ -69,8 +69,7 @@ TEST(IniCases, WindowsProfileFunctions) {
             [](const std::filesystem::path& path, const IniCase& k) {
                 return RealProfileWrite(path.string(), k.section, k.key, k.text);
             });
-        const std::string& expected =
-            wine && c.wine ? *c.wine : (c.real ? *c.real : c.expected);
+        const std::string& expected = wine && c.wine ? *c.wine : (c.real ? *c.real : c.expected);
         EXPECT_TRUE(got == expected)
             << c.name << "\n  got      " << Shown(got) << "\n  expected " << Shown(expected);
     }

@@ -17,8 +17,7 @@ using varnel::test::TempDir;
 
 TEST(IniFile, AValueCutAtTheBufferNeverSplitsACharacter) {
     EXPECT_EQ(CutToReadBuffer(std::string(10239, 'a') + "b"), std::string(10239, 'a'));
-    EXPECT_EQ(CutToReadBuffer(std::string(10238, 'a') + HexText("D6D0")),
-              std::string(10238, 'a'));
+    EXPECT_EQ(CutToReadBuffer(std::string(10238, 'a') + HexText("D6D0")), std::string(10238, 'a'));
     EXPECT_EQ(CutToReadBuffer(std::string(10237, 'a') + HexText("D6D0 D6D0")),
               std::string(10237, 'a') + HexText("D6D0"));
 }
@@ -63,7 +62,8 @@ TEST(IniFile, AFailedWriteLeavesTheOldFile) {
 TEST(IniFile, UnicodeFilesKeepTheirEncodingAndOtherText) {
     TempDir dir;
     // UTF-16LE: "[s]\r\nk=x\r\nz=😀\r\n" with a character outside GBK in another value.
-    const std::string utf16 = "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0x\0\r\0\n\0z\0=\0\x3D\xD8\x00\xDE\r\0\n\0"s;
+    const std::string utf16 =
+        "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0x\0\r\0\n\0z\0=\0\x3D\xD8\x00\xDE\r\0\n\0"s;
     const auto file = dir.WriteFile("u.ini", utf16);
     ASSERT_TRUE(WriteIniValue(file, "s", "k", HexText("D6D0")));
     EXPECT_EQ(ReadFile(file),

@@ -8,8 +8,7 @@ namespace varnel::settings::test {
 
 // GetPrivateProfileStringA with a 10240-byte buffer; an empty default is passed as none.
 [[nodiscard]] std::string RealProfileRead(const std::string& file, const std::string& section,
-                                          const std::string& key,
-                                          const std::string& defaultText);
+                                          const std::string& key, const std::string& defaultText);
 
 // WritePrivateProfileStringA; its success flag.
 [[nodiscard]] bool RealProfileWrite(const std::string& file, const std::string& section,

@@ -15,10 +15,10 @@ std::string RealProfileRead(const std::string& file, const std::string& section,
     return std::string(buffer.data(), n);
 }
 
-bool RealProfileWrite(const std::string& file, const std::string& section,
-                      const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != FALSE;
+bool RealProfileWrite(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           FALSE;
 }
 
 bool RunningUnderWine() {

@@ -46,7 +46,9 @@ protected:
         }
         registry_->DeleteKey(kBase);
     }
-    ~RegistryTest() override { registry_->DeleteKey(kBase); }
+    ~RegistryTest() override {
+        registry_->DeleteKey(kBase);
+    }
 
     varnel::test::TempDir dir_;
     std::unique_ptr<Registry> registry_;
@@ -104,8 +106,8 @@ TEST_P(RegistryTest, ReadsByType) {
     SetEnvironment("VARNEL_TEST_PLACE", "there");
     const std::string key = kBase + "\\Types";
     ASSERT_TRUE(registry_->SetValue(key, "sz", {RegistryType::kString, "%VARNEL_TEST_PLACE%"}));
-    ASSERT_TRUE(
-        registry_->SetValue(key, "expand", {RegistryType::kExpandString, "%VARNEL_TEST_PLACE%\\x"}));
+    ASSERT_TRUE(registry_->SetValue(key, "expand",
+                                    {RegistryType::kExpandString, "%VARNEL_TEST_PLACE%\\x"}));
     ASSERT_TRUE(registry_->SetValue(key, "unknown",
                                     {RegistryType::kExpandString, "%VARNEL_TEST_UNSET%x%"}));
     ASSERT_TRUE(registry_->SetValue(key, "binary", {RegistryType::kOther, "\x01\x02"}));
@@ -114,11 +116,8 @@ TEST_P(RegistryTest, ReadsByType) {
         std::string expected;
     };
     const Case cases[] = {
-        {"sz", "%VARNEL_TEST_PLACE%"},
-        {"expand", "there\\x"},
-        {"unknown", "%VARNEL_TEST_UNSET%x%"},
-        {"binary", "default"},
-        {"missing", "default"},
+        {"sz", "%VARNEL_TEST_PLACE%"}, {"expand", "there\\x"}, {"unknown", "%VARNEL_TEST_UNSET%x%"},
+        {"binary", "default"},         {"missing", "default"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadRegistryText(*registry_, key + "\\" + c.name, "default"), c.expected)
@@ -140,8 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Backends, RegistryTest,
                          testing::Values(Kind::kFile),
 #endif
                          [](const auto& param) {
-                             return param.param == Kind::kFile ? "FileRegistry"
-                                                              : "WindowsRegistry";
+                             return param.param == Kind::kFile ? "FileRegistry" : "WindowsRegistry";
                          });
 
 TEST(FileRegistry, KeepsItsDataInTheNamedFile) {
@@ -151,11 +149,10 @@ TEST(FileRegistry, KeepsItsDataInTheNamedFile) {
         FileRegistry registry(file);
         ASSERT_TRUE(WriteRegistryText(registry, "A\\S\\k", "v\"\\\r\n"));
     }
-    EXPECT_EQ(varnel::test::ReadFile(file),
-              "# varnel registry emulation: HKEY_CLASSES_ROOT\n"
-              "key \"A\"\n"
-              "key \"A\\\\S\"\n"
-              "value \"k\" sz \"v\\\"\\\\\\r\\n\"\n");
+    EXPECT_EQ(varnel::test::ReadFile(file), "# varnel registry emulation: HKEY_CLASSES_ROOT\n"
+                                            "key \"A\"\n"
+                                            "key \"A\\\\S\"\n"
+                                            "value \"k\" sz \"v\\\"\\\\\\r\\n\"\n");
     FileRegistry again(file);
     EXPECT_EQ(ReadRegistryText(again, "a\\s\\K", "d"), "v\"\\\r\n");
 }

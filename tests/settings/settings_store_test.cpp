@@ -18,8 +18,8 @@ using varnel::test::HexText;
 using varnel::test::ToHex;
 
 const std::string kSection = HexText("BBF9 B1BE C5E4 D6C3"); // 基本配置
-const std::string kSource = HexText("D4AD CEC4");              // 原文
-const std::string kMark = HexText("A9AE 2A A9AE");             // ┊*┊
+const std::string kSource = HexText("D4AD CEC4");            // 原文
+const std::string kMark = HexText("A9AE 2A A9AE");           // ┊*┊
 
 DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
     return FromCivil({year, month, day, hour, minute, second}).value();
@@ -101,9 +101,9 @@ TEST_P(StoreTest, Booleans) {
 
 TEST_P(StoreTest, DateTimes) {
     ASSERT_TRUE(store_.WriteDateTime("t", At(2013, 1, 5, 9, 30)));
-    EXPECT_EQ(ToHex(Stored("t")), ToHex("2013" + HexText("C4EA") + "1" + HexText("D4C2") + "5" +
-                                         HexText("C8D5") + "9" + HexText("CAB1") + "30" +
-                                         HexText("B7D6")));
+    EXPECT_EQ(ToHex(Stored("t")),
+              ToHex("2013" + HexText("C4EA") + "1" + HexText("D4C2") + "5" + HexText("C8D5") + "9" +
+                    HexText("CAB1") + "30" + HexText("B7D6")));
     EXPECT_EQ(store_.ReadDateTime("t"), At(2013, 1, 5, 9, 30));
     Plant("t", "2013-1-5 9:30:07");
     EXPECT_EQ(store_.ReadDateTime("t"), At(2013, 1, 5, 9, 30, 7));
@@ -207,7 +207,8 @@ TEST(StoreIni, AGbkPathGetsItsProperName) {
     varnel::test::TempDir dir;
     SettingsStore store;
     // 主配置.ini
-    store.Open(platform::TextFromPath(dir.Path()) + kPathSeparator + HexText("D6F7 C5E4 D6C3") + ".ini",
+    store.Open(platform::TextFromPath(dir.Path()) + kPathSeparator + HexText("D6F7 C5E4 D6C3") +
+                   ".ini",
                "s");
     ASSERT_TRUE(store.WriteText("k", "v"));
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / std::filesystem::path(u8"主配置.ini")));

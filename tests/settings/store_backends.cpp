@@ -50,8 +50,7 @@ public:
                                 kMissing);
     }
     void Plant(std::string_view section, std::string_view key, std::string_view text) override {
-        (void)WriteRegistryText(registry(), path_ + "\\" + Text(section) + "\\" + Text(key),
-                                text);
+        (void)WriteRegistryText(registry(), path_ + "\\" + Text(section) + "\\" + Text(key), text);
     }
 
 protected:

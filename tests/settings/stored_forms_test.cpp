@@ -19,8 +19,8 @@ DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int seco
 }
 
 TEST(StoredForms, LineBreaksBecomeTheMarkAndBack) {
-    EXPECT_EQ(ToHex(EscapeLineBreaks("a\r\nb\r\n")), ToHex("a" + HexText("A9AE 2A A9AE") + "b" +
-                                                            HexText("A9AE 2A A9AE")));
+    EXPECT_EQ(ToHex(EscapeLineBreaks("a\r\nb\r\n")),
+              ToHex("a" + HexText("A9AE 2A A9AE") + "b" + HexText("A9AE 2A A9AE")));
     // Lone CR and LF are not the escape's business.
     EXPECT_EQ(EscapeLineBreaks("a\rb\nc\n\r"), "a\rb\nc\n\r");
     EXPECT_EQ(UnescapeLineBreaks(EscapeLineBreaks("x\r\n\r\ny")), "x\r\n\r\ny");
