@@ -35,30 +35,39 @@ std::int32_t ToInteger(double value) {
     return static_cast<std::int32_t>(value);
 }
 
+// The checked-state pairs differ only in the numbers of their caption and checked properties.
+bool SaveChecked(SettingsStore& store, ControlAccess& controls, WindowId window, ControlId control,
+                 int caption, int checked) {
+    return store.WriteBool(controls.ReadText(window, control, caption),
+                           controls.ReadBool(window, control, checked));
+}
+
+bool LoadChecked(SettingsStore& store, ControlAccess& controls, WindowId window, ControlId control,
+                 int caption, int checked) {
+    const Text key = controls.ReadText(window, control, caption);
+    const bool current = controls.ReadBool(window, control, checked);
+    controls.WriteBool(window, control, checked, store.ReadBool(key, current));
+    return controls.ReadBool(window, control, checked);
+}
+
 } // namespace
 
 bool SettingsStore::SaveMenuCheck(ControlAccess& controls, WindowId window, ControlId item) {
-    return WriteBool(controls.ReadText(window, item, property::kMenuCaption),
-                     controls.ReadBool(window, item, property::kMenuChecked));
+    return SaveChecked(*this, controls, window, item, property::kMenuCaption,
+                       property::kMenuChecked);
 }
 
 bool SettingsStore::LoadMenuCheck(ControlAccess& controls, WindowId window, ControlId item) {
-    const Text key = controls.ReadText(window, item, property::kMenuCaption);
-    const bool current = controls.ReadBool(window, item, property::kMenuChecked);
-    controls.WriteBool(window, item, property::kMenuChecked, ReadBool(key, current));
-    return controls.ReadBool(window, item, property::kMenuChecked);
+    return LoadChecked(*this, controls, window, item, property::kMenuCaption,
+                       property::kMenuChecked);
 }
 
 bool SettingsStore::SaveCheckState(ControlAccess& controls, WindowId window, ControlId control) {
-    return WriteBool(controls.ReadText(window, control, property::kCaption),
-                     controls.ReadBool(window, control, property::kChecked));
+    return SaveChecked(*this, controls, window, control, property::kCaption, property::kChecked);
 }
 
 bool SettingsStore::LoadCheckState(ControlAccess& controls, WindowId window, ControlId control) {
-    const Text key = controls.ReadText(window, control, property::kCaption);
-    const bool current = controls.ReadBool(window, control, property::kChecked);
-    controls.WriteBool(window, control, property::kChecked, ReadBool(key, current));
-    return controls.ReadBool(window, control, property::kChecked);
+    return LoadChecked(*this, controls, window, control, property::kCaption, property::kChecked);
 }
 
 bool SettingsStore::SaveRadioState(ControlAccess& controls, WindowId window, ControlId control) {
