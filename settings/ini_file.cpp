@@ -133,18 +133,6 @@ bool NeedsQuotes(std::string_view value) {
            value.back() == value.front();
 }
 
-// What GetPrivateProfileString makes of a default: trailing spaces go, then enclosing quotes.
-Text DefaultAsRead(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
-        text.back() == text.front()) {
-        text = text.substr(1, text.size() - 2);
-    }
-    return CutToReadBuffer(text);
-}
-
 } // namespace
 
 Text CutToReadBuffer(std::string_view text) {
@@ -187,17 +175,17 @@ Text DecodeIniValue(std::string_view stored) {
 Text ReadIniValue(const std::filesystem::path& path, std::string_view section, std::string_view key,
                   std::string_view defaultText) {
     if (path.empty()) {
-        return DefaultAsRead(defaultText);
+        return CutToReadBuffer(defaultText);
     }
     const std::optional<IniText> file = Load(path);
     if (!file) {
-        return DefaultAsRead(defaultText);
+        return CutToReadBuffer(defaultText);
     }
     const ini::Scheme scheme = file->scheme();
     const std::optional<std::string> value =
         ini::FindValue(file->content, ToScheme(section, scheme), ToScheme(key, scheme), scheme);
     if (!value) {
-        return DefaultAsRead(defaultText);
+        return CutToReadBuffer(defaultText);
     }
     return DecodeIniValue(CutToReadBuffer(FromScheme(*value, scheme)));
 }

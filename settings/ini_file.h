@@ -10,6 +10,9 @@
 // - a value that starts or ends with white space, or that is enclosed in a pair of matching
 //   quotes, is written inside double quotes, which the reader (and Windows) removes again, so it
 //   reads back as it was written;
+// - a default comes back as it was given (cut to the buffer like any value), where Windows drops
+//   its trailing spaces and a pair of enclosing quotes: a control restored from a value never
+//   stored keeps its text;
 // - a file that begins with a UTF-8 or UTF-16 (little- or big-endian) byte-order mark is read in
 //   that encoding and written back in it, mark included; names and values stay GBK for the caller.
 #pragma once
@@ -24,9 +27,8 @@ namespace varnel::settings {
 // The read buffer holds 10240 bytes, the last one for the terminating zero.
 inline constexpr std::size_t kMaxValueBytes = 10239;
 
-// The value of `key` in `section` of the file at `path`; `defaultText` (its trailing spaces and
-// a pair of enclosing quotes removed, as Windows does) when the file, the section, the key or its
-// "=" is missing or the file cannot be read.
+// The value of `key` in `section` of the file at `path`; `defaultText` when the file, the
+// section, the key or its "=" is missing or the file cannot be read.
 [[nodiscard]] Text ReadIniValue(const std::filesystem::path& path, std::string_view section,
                                 std::string_view key, std::string_view defaultText);
 

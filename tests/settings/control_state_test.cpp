@@ -137,6 +137,9 @@ TEST_F(ControlStateTest, TextLoadsKeepTheControlWhenNothingIsStored) {
     EXPECT_EQ(store_.LoadEditLines("missing", controls_, kWindow, kEdit), "p\r\nq");
     controls_.WriteText(kWindow, kCombo, property::kComboText, "*.txt");
     EXPECT_EQ(store_.LoadComboText("missing", controls_, kWindow, kCombo), "*.txt");
+    // Also a text that Windows would trim as a default.
+    controls_.WriteText(kWindow, kEdit, property::kEditText, "\"quoted\"  ");
+    EXPECT_EQ(store_.LoadEditText("missing", controls_, kWindow, kEdit), "\"quoted\"  ");
 }
 
 TEST_F(ControlStateTest, ComboTextRoundTrips) {

@@ -71,9 +71,9 @@ const std::vector<IniCase>& IniCases() {
         {"a zero byte ends nothing but its value", R, "[s]\r\nk=a\0b\r\nj=c\r\n"s, "s", "j", "d",
          "c"},
         // Reads: the default.
-        {"the default loses trailing spaces", R, "[s]\r\n", "s", "k", "d  ", "d"},
-        {"but keeps leading ones", R, "[s]\r\n", "s", "k", "  d", "  d"},
-        {"the default loses enclosing quotes", R, "[s]\r\n", "s", "k", "'d' ", "d"},
+        {"the default keeps trailing spaces", R, "[s]\r\n", "s", "k", "d  ", "d  ", "d"},
+        {"and leading ones", R, "[s]\r\n", "s", "k", "  d", "  d"},
+        {"and enclosing quotes", R, "[s]\r\n", "s", "k", "'d' ", "'d' ", "d"},
         {"a default with one quote", R, "[s]\r\n", "s", "k", "\"d", "\"d"},
         {"no default", R, "[s]\r\n", "s", "k", "", ""},
         // Reads: the buffer of 10240 bytes.
