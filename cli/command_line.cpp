@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "cli/convert_command.h"
 #include "cli/dedupe_command.h"
 #include "platform/console.h"
 
@@ -23,6 +24,13 @@ int Run(const std::vector<std::string>& args) {
 
     DedupeOptions dedupe;
     CLI::App* dedupeCommand = AddDedupeCommand(app, dedupe);
+
+    // convert reads its own arguments from its table of operations (negative numbers, "-" for
+    // standard input); it is declared here for the overview in --help.
+    app.add_subcommand(std::string(kConvertCommandName), kConvertCommandSummary);
+    if (args.size() > 1 && args[1] == kConvertCommandName) {
+        return RunConvert({args.begin() + 2, args.end()});
+    }
 
     // CLI11 takes the arguments without the program name, last one first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());

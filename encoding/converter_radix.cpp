@@ -136,7 +136,7 @@ Text PowerOfTwoDigits(std::int64_t value, unsigned bits) {
     auto rest = static_cast<std::uint64_t>(value);
     Text reversed;
     while (rest != 0) {
-        reversed += detail::kHexDigits[rest & ((1u << bits) - 1)];
+        reversed += detail::kHexDigits[static_cast<std::size_t>(rest & ((1u << bits) - 1))];
         rest >>= bits;
     }
     return Text(reversed.rbegin(), reversed.rend());

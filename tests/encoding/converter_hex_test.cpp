@@ -3,7 +3,7 @@
 #include <random>
 
 #include "encoding/encoding_converter.h"
-#include "tests/encoding/gbk_literal.h"
+#include "tests/encoding/code_page_literals.h"
 #include "tests/support/hex.h"
 
 namespace varnel::encoding {

@@ -4,7 +4,7 @@
 
 #include "encoding/encoding_converter.h"
 #include "encoding/radix_conversion.h"
-#include "tests/encoding/gbk_literal.h"
+#include "tests/encoding/code_page_literals.h"
 #include "tests/support/hex.h"
 
 namespace varnel::encoding {
