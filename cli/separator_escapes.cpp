@@ -1,23 +1,8 @@
 #include "cli/separator_escapes.h"
 
+#include "base/hex_digit.h"
+
 namespace varnel::cli {
-
-namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-} // namespace
 
 UnescapeResult UnescapeSeparator(std::string_view typed) {
     UnescapeResult result;
@@ -51,8 +36,8 @@ UnescapeResult UnescapeSeparator(std::string_view typed) {
             break;
         case 'x':
         case 'X': {
-            const int high = i + 1 < typed.size() ? HexValue(typed[i + 1]) : -1;
-            const int low = i + 2 < typed.size() ? HexValue(typed[i + 2]) : -1;
+            const int high = i + 1 < typed.size() ? HexDigitValue(typed[i + 1]) : -1;
+            const int low = i + 2 < typed.size() ? HexDigitValue(typed[i + 2]) : -1;
             if (high < 0 || low < 0) {
                 result.error = "\\x needs two hexadecimal digits";
                 return result;

@@ -4,24 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/hex_digit.h"
+
 namespace varnel::encoding::detail {
 
 // Also the first 16 digits of the radix alphabet "0-9A-Z".
-inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-// 0 to 15 for "0"-"9", "A"-"F" and "a"-"f"; -1 for any other byte.
-[[nodiscard]] constexpr int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
+inline constexpr std::string_view kHexDigits = kUpperHexDigits;
+using varnel::HexDigitValue;
 
 // The byte of a digit pair, high digit first; 0 when either byte is no hexadecimal digit.
 [[nodiscard]] constexpr std::uint8_t HexPairValue(char high, char low) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/gbk_text.h"
+#include "base/hex_digit.h"
 #include "encoding/code_page.h"
 #include "platform/file_io.h"
 
@@ -60,29 +61,15 @@ std::string Quote(std::string_view gbk, bool raw) {
         } else if (c == '\n') {
             out += "\\n";
         } else if (byte < 0x20 || byte == 0x7F || (raw && byte >= 0x80)) {
-            static constexpr char kDigits[] = "0123456789ABCDEF";
             out += "\\x";
-            out += kDigits[byte >> 4];
-            out += kDigits[byte & 15];
+            out += kUpperHexDigits[byte >> 4];
+            out += kUpperHexDigits[byte & 15];
         } else {
             out += c;
         }
     }
     out += '"';
     return out;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 // Reads a quoted text at `pos` (white space before it skipped); nullopt when there is none.
@@ -106,9 +93,9 @@ std::optional<std::string> Unquote(std::string_view line, std::size_t& pos) {
                 c = '\r';
             } else if (c == 'n') {
                 c = '\n';
-            } else if (c == 'x' && pos + 2 < line.size() && HexDigit(line[pos + 1]) >= 0 &&
-                       HexDigit(line[pos + 2]) >= 0) {
-                c = static_cast<char>(HexDigit(line[pos + 1]) * 16 + HexDigit(line[pos + 2]));
+            } else if (c == 'x' && pos + 2 < line.size() && HexDigitValue(line[pos + 1]) >= 0 &&
+                       HexDigitValue(line[pos + 2]) >= 0) {
+                c = static_cast<char>(HexDigitValue(line[pos + 1]) * 16 + HexDigitValue(line[pos + 2]));
                 pos += 2;
             }
         }

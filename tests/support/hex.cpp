@@ -2,24 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/hex_digit.h"
+
 namespace varnel::test {
-
-namespace {
-
-int NibbleValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-} // namespace
 
 std::string HexText(std::string_view pairs) {
     std::string out;
@@ -28,7 +13,7 @@ std::string HexText(std::string_view pairs) {
         if (c == ' ') {
             continue;
         }
-        const int value = NibbleValue(c);
+        const int value = HexDigitValue(c);
         if (value < 0) {
             ADD_FAILURE() << "Hex: not a hexadecimal digit '" << c << "' in \"" << pairs << "\"";
             return out;
