@@ -12,6 +12,8 @@ const char* DescribeStep(FileStep step) {
         return "too large for memory";
     case FileStep::kReadOnly:
         return "read-only, left unchanged";
+    case FileStep::kHiddenOrSystem:
+        return "hidden or system file, left unchanged";
     case FileStep::kCreateTemporary:
         return "cannot create a new file beside it";
     case FileStep::kWrite:

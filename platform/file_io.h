@@ -17,6 +17,7 @@ enum class FileStep {
     kRead,            // reading failed part-way
     kTooLarge,        // the content does not fit in memory
     kReadOnly,        // the file is write-protected: it is left alone
+    kHiddenOrSystem,  // a hidden or system file (Windows), refused when asked: it is left alone
     kCreateTemporary, // no new file could be made beside the old one
     kWrite,           // writing the new content failed
     kFlush,           // the new content could not be made durable
@@ -49,14 +50,27 @@ struct ReadResult {
 // All of standard input, in binary mode.
 [[nodiscard]] ReadResult ReadStandardInput();
 
+struct ReplaceOptions {
+    // Windows: refuse files with the hidden or system attribute (kHiddenOrSystem), as a program
+    // that opens files for writing with normal attributes cannot rewrite them. No effect elsewhere.
+    bool refuseHiddenOrSystem = false;
+};
+
+// Whether ReplaceFileContent would refuse `path` before writing anything: kReadOnly for a
+// write-protected file (read-only attribute; elsewhere, no write permission for its owner, also
+// for root, or none for this process), kHiddenOrSystem when asked. A missing file is no reason.
+[[nodiscard]] std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
+                                                        const ReplaceOptions& options = {});
+
 // Replaces the content of `path` (or creates the file) so that no one ever sees anything but the
 // old or the new content: the data goes to a new file in the same folder, is flushed to disk and
 // then takes the old file's place in one step, keeping its attributes (mode and owner elsewhere).
-// Any failure leaves the old file exactly as it was and removes the new one. A write-protected
-// file (read-only attribute; elsewhere, no write permission for its owner, also for root) is
-// refused with kReadOnly.
+// Any failure leaves the old file exactly as it was and removes the new one. Files that
+// CheckReplaceable refuses are left alone. Elsewhere a symbolic link is followed: the file it
+// names gets the new content and the link stays.
 [[nodiscard]] std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
-                                                          std::span<const std::uint8_t> content);
+                                                          std::span<const std::uint8_t> content,
+                                                          const ReplaceOptions& options = {});
 
 // The system's message for an errno (POSIX) or GetLastError() code (Windows), in UTF-8.
 [[nodiscard]] std::string SystemErrorMessage(int code);

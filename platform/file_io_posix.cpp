@@ -125,16 +125,57 @@ ReadResult ReadStandardInput() {
     return ReadAll(STDIN_FILENO, hint);
 }
 
-std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> content) {
+std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
+                                          const ReplaceOptions& /*options*/) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT ? std::nullopt
+                               : std::optional<FileError>(ErrorFromErrno(FileStep::kOpen, errno));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return ErrorFromErrno(FileStep::kOpen, EISDIR);
+    }
+    // A rename would turn a device or a pipe into a plain file.
+    if (!S_ISREG(info.st_mode)) {
+        return FileError{FileStep::kOpen, 0, "not a regular file"};
+    }
+    // Root could rename over a protected file; the owner's write bit is what counts.
+    if ((info.st_mode & S_IWUSR) == 0) {
+        return FileError{FileStep::kReadOnly, EACCES, SystemErrorMessage(EACCES)};
+    }
+    // A rename in a writable folder would also replace a file that this process may not write
+    // (another user's); such a file counts as read-only, as it would for an open for writing.
+    if (access(path.c_str(), W_OK) != 0) {
+        const int code = errno;
+        if (code == EACCES || code == EPERM || code == EROFS) {
+            return FileError{FileStep::kReadOnly, code, SystemErrorMessage(code)};
+        }
+        return ErrorFromErrno(FileStep::kOpen, code);
+    }
+    return std::nullopt;
+}
+
+std::optional<FileError> ReplaceFileContent(const std::filesystem::path& linkOrPath,
+                                            std::span<const std::uint8_t> content,
+                                            const ReplaceOptions& options) {
+    // The new content goes to the file a symbolic link names; renaming over the link itself
+    // would replace the link with a copy and leave the file it names as it was.
+    std::filesystem::path path = linkOrPath;
+    struct stat linkInfo {};
+    if (lstat(linkOrPath.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+        std::error_code ec;
+        auto target = std::filesystem::canonical(linkOrPath, ec);
+        if (!ec) {
+            path = std::move(target);
+        }
+    }
+    if (auto refused = CheckReplaceable(path, options)) {
+        return refused;
+    }
     struct stat original {};
     const bool exists = stat(path.c_str(), &original) == 0;
     if (!exists && errno != ENOENT) {
         return ErrorFromErrno(FileStep::kOpen, errno);
-    }
-    // Root could rename over a protected file; the owner's write bit is what counts.
-    if (exists && (original.st_mode & S_IWUSR) == 0) {
-        return FileError{FileStep::kReadOnly, EACCES, SystemErrorMessage(EACCES)};
     }
 
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");

@@ -110,18 +110,60 @@ ReadResult ReadStandardInput() {
     return ReadAll(GetStdHandle(STD_INPUT_HANDLE), 0);
 }
 
-std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> content) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND &&
+namespace {
+
+// The attributes of an existing file; nullopt with no error for a missing one.
+std::optional<FileError> Attributes(const std::filesystem::path& path, DWORD& attributes) {
+    attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND &&
         GetLastError() != ERROR_PATH_NOT_FOUND) {
         return LastError(FileStep::kOpen);
     }
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return std::nullopt;
+}
+
+std::optional<FileError> Refusal(DWORD attributes, const ReplaceOptions& options) {
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        return FileError{FileStep::kOpen, ERROR_ACCESS_DENIED,
+                         SystemErrorMessage(ERROR_ACCESS_DENIED)};
+    }
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
         return FileError{FileStep::kReadOnly, ERROR_ACCESS_DENIED,
                          SystemErrorMessage(ERROR_ACCESS_DENIED)};
     }
+    if (options.refuseHiddenOrSystem &&
+        (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+        return FileError{FileStep::kHiddenOrSystem, ERROR_ACCESS_DENIED,
+                         SystemErrorMessage(ERROR_ACCESS_DENIED)};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
+                                          const ReplaceOptions& options) {
+    DWORD attributes = 0;
+    if (auto error = Attributes(path, attributes)) {
+        return error;
+    }
+    return Refusal(attributes, options);
+}
+
+std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
+                                            std::span<const std::uint8_t> content,
+                                            const ReplaceOptions& options) {
+    DWORD attributes = 0;
+    if (auto error = Attributes(path, attributes)) {
+        return error;
+    }
+    if (auto refused = Refusal(attributes, options)) {
+        return refused;
+    }
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
 
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temporary;

@@ -6,6 +6,7 @@
 #include <random>
 #include <thread>
 
+#include "tests/support/file_marks.h"
 #include "tests/support/run_process.h"
 #include "tests/support/temp_dir.h"
 
@@ -89,6 +90,48 @@ TEST(ReplaceFileContent, RefusesWriteProtectedFiles) {
     EXPECT_EQ(ReadFile(path), "old");
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
+
+TEST(ReplaceFileContent, RefusesHiddenAndSystemFilesOnlyWhenAsked) {
+    for (const auto mark : {test::FileMark::kHidden, test::FileMark::kSystem}) {
+        TempDir dir;
+        const auto path = dir.WriteFile("marked.txt", "old");
+        if (!test::MarkFile(path, mark)) {
+            GTEST_SKIP() << "hidden and system files exist on Windows only";
+        }
+        const auto refused = ReplaceFileContent(path, Span("new"), {.refuseHiddenOrSystem = true});
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->step, FileStep::kHiddenOrSystem);
+        EXPECT_EQ(ReadFile(path), "old");
+        EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+        EXPECT_FALSE(ReplaceFileContent(path, Span("new"))) << "allowed by default";
+        EXPECT_EQ(ReadFile(path), "new");
+    }
+}
+
+TEST(CheckReplaceable, RefusesWhatReplaceFileContentWouldRefuse) {
+    TempDir dir;
+    EXPECT_FALSE(CheckReplaceable(dir.Path() / "missing.txt")) << "a new file may be made";
+    EXPECT_FALSE(CheckReplaceable(dir.WriteFile("plain.txt", "x")));
+    const auto locked = dir.WriteFile("locked.txt", "x");
+    MakeReadOnly(locked);
+    ASSERT_TRUE(CheckReplaceable(locked).has_value());
+    EXPECT_EQ(CheckReplaceable(locked)->step, FileStep::kReadOnly);
+    const auto folder = CheckReplaceable(dir.Path());
+    ASSERT_TRUE(folder.has_value()) << "a folder is no file to replace";
+    EXPECT_EQ(folder->step, FileStep::kOpen);
+}
+
+#ifndef _WIN32
+TEST(ReplaceFileContent, WritesThroughASymbolicLink) {
+    TempDir dir;
+    const auto target = dir.WriteFile("target.txt", "old");
+    fs::create_symlink("target.txt", dir.Path() / "link.txt");
+    ASSERT_FALSE(ReplaceFileContent(dir.Path() / "link.txt", Span("new")));
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.txt")) << "the link stays a link";
+    EXPECT_EQ(ReadFile(target), "new");
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);
+}
+#endif
 
 TEST(ReplaceFileContent, FailsCleanlyWhenTheFolderIsMissing) {
     TempDir dir;
