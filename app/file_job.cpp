@@ -1,6 +1,7 @@
 #include "app/file_job.h"
 
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 namespace varnel::app {
@@ -47,28 +48,23 @@ FileJobResult Failed(FileJobStatus status, platform::FileError error) {
     return result;
 }
 
-} // namespace
+platform::FileError TooLarge() {
+    return platform::FileError{platform::FileStep::kTooLarge, 0, ""};
+}
 
-FileJobResult DeduplicateFileInPlace(const std::filesystem::path& path,
-                                     const FileJobSettings& settings) {
-    // Refused files are known before the work: no need to read and deduplicate them first.
-    if (auto refused = platform::CheckReplaceable(path, kReplaceOptions)) {
-        return Failed(FileJobStatus::kNotWritten, std::move(*refused));
-    }
-    platform::ReadResult read = platform::ReadWholeFile(path);
-    if (!read.ok()) {
-        return Failed(FileJobStatus::kNotRead, std::move(*read.error));
-    }
-
+// Everything after the read; may run out of memory on a large file (the working text, the
+// engine's blocks, the result are each held whole).
+FileJobResult Process(const std::filesystem::path& path, const FileJobSettings& settings,
+                      Bytes& content) {
     FileJobResult result;
-    const WorkingText working = WorkingText::Make(read.content, settings.encoding);
+    const WorkingText working = WorkingText::Make(content, settings.encoding);
     if (working.problem()) {
         result.status = FileJobStatus::kNotCarried;
         result.content = *working.problem();
         return result;
     }
     if (settings.encoding != FileEncoding::kAnsi) {
-        Bytes().swap(read.content); // the converted text is all that is needed from here on
+        Bytes().swap(content); // the converted text is all that is needed from here on
     }
 
     engine::DeduplicateOptions options;
@@ -84,17 +80,36 @@ FileJobResult DeduplicateFileInPlace(const std::filesystem::path& path,
         result.status = FileJobStatus::kStopped;
         return result;
     case engine::RunOutcome::kSinkFailed:
-        return Failed(FileJobStatus::kNotWritten,
-                      platform::FileError{platform::FileStep::kTooLarge, 0, ""});
+        return Failed(FileJobStatus::kNotRead, TooLarge());
     }
     if (settings.encoding == FileEncoding::kAnsi) {
-        Bytes().swap(read.content); // the working text viewed these bytes until now
+        Bytes().swap(content); // the working text viewed these bytes until now
     }
 
     if (auto error = platform::ReplaceFileContent(path, BytesOf(deduplicated), kReplaceOptions)) {
         return Failed(FileJobStatus::kNotWritten, std::move(*error));
     }
     return result;
+}
+
+} // namespace
+
+FileJobResult DeduplicateFileInPlace(const std::filesystem::path& path,
+                                     const FileJobSettings& settings) {
+    // Refused files are known before the work: no need to read and deduplicate them first.
+    if (auto refused = platform::CheckReplaceable(path, kReplaceOptions)) {
+        return Failed(FileJobStatus::kNotWritten, std::move(*refused));
+    }
+    platform::ReadResult read = platform::ReadWholeFile(path);
+    if (!read.ok()) {
+        return Failed(FileJobStatus::kNotRead, std::move(*read.error));
+    }
+    try {
+        return Process(path, settings, read.content);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return Failed(FileJobStatus::kNotRead, TooLarge());
 }
 
 std::string DescribeFailure(const FileJobResult& result) {

@@ -189,6 +189,25 @@ TEST(DedupeFiles, UsageErrorsGiveStatusTwoAndOneLine) {
     }
 }
 
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// A file that does not fit in the memory left is reported and left as it was, never rewritten
+// empty. (The address sanitizer needs more address space than the limit leaves.)
+TEST(DedupeInPlace, AFileTooLargeForMemoryIsLeftUntouched) {
+    std::string content;
+    for (unsigned long long i = 0; i < 1000000; ++i) {
+        content += "a line of forty bytes or so, number " + std::to_string(i % 700000) + "\r\n";
+    }
+    TempDir dir;
+    const auto file = dir.WriteFile("large.txt", content);
+    const ProcessResult result =
+        test::RunProcess({"/bin/sh", "-c", "ulimit -v 60000 && exec \"$0\" dedupe -i \"$1\"",
+                          VARNEL_CLI_PATH, Arg(file)});
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_TRUE(Contains(result.err, "not processed: too large for memory")) << result.err;
+    EXPECT_TRUE(ReadFile(file) == content);
+}
+#endif
+
 // Killed at any moment of an in-place run, the file holds the old content or the new one, whole.
 TEST(DedupeInPlace, SurvivesBeingKilledAtAnyMoment) {
     std::string before;
