@@ -7,7 +7,12 @@ rotates between rounds; the table gives median wall times, each peer's time as a
 varnel's, and peak memory (largest process of a pipeline). Before timing, the outputs are checked
 to agree (varnel leaves out the final CR LF, which the peers keep).
 
-Usage: bench/compare_peers.py [--rounds N] [--lines 1000000,10000000] [--out FILE]
+In place: `varnel dedupe -i` on a fresh copy of the corpus (read as ANSI) and `varnel dedupe
+-e utf-8 -i` on the same text converted to UTF-8, each timed side by side with the standard-output
+run on the ANSI corpus, against the bars of at most 1.5x (ANSI) and 2.5x (UTF-8). The copy before
+each in-place run is not timed. The in-place results are checked against the standard-output run.
+
+Usage: bench/compare_peers.py [--rounds N] [--lines 1000000,10000000] [--in-place-only] [--out FILE]
 Builds what it needs with the release and bench presets; corpora go to a temporary folder.
 """
 import argparse
@@ -55,6 +60,74 @@ def run(command, output):
     return elapsed, peak
 
 
+# The in-place rows: (name, command line with {file}, source corpus key, bar as a multiple of the
+# standard-output run). The standard-output run is the base and has no bar.
+IN_PLACE = [
+    ("varnel dedupe > /dev/null (base)", f"{VARNEL} dedupe {{file}}", "ansi", None),
+    ("varnel dedupe -i, ANSI", f"{VARNEL} dedupe -i {{file}}", "ansi", 1.5),
+    ("varnel dedupe -e utf-8 -i, UTF-8", f"{VARNEL} dedupe -e utf-8 -i {{file}}", "utf8", 2.5),
+]
+
+
+def utf8_copy(corpus, path):
+    """The corpus as UTF-8. Byte pairs that GBK leaves unassigned become "?", so the whole text
+    converts back (a character without a GBK form would stop the in-place job)."""
+    with open(corpus, "rb") as f:
+        text = f.read().decode("gbk", errors="replace").replace("\ufffd", "?")
+    with open(path, "wb") as f:
+        f.write(text.encode("utf-8"))
+
+
+def check_in_place(sources, scratch):
+    """The in-place results equal the standard-output run on the same input."""
+    work = os.path.join(scratch, "check-in-place.txt")
+    for key, convert in (("ansi", ""), ("utf8", "-e utf-8 ")):
+        expected = os.path.join(scratch, "check-expected.out")
+        run(f"{VARNEL} dedupe {convert}{sources[key]}", expected)
+        shutil.copyfile(sources[key], work)
+        run(f"{VARNEL} dedupe {convert}-i {work} 2>/dev/null", os.devnull)
+        with open(work, "rb") as a, open(expected, "rb") as b:
+            if a.read() != b.read():
+                sys.exit(f"compare_peers: in-place result differs from standard output ({key})")
+        os.remove(expected)
+    os.remove(work)
+
+
+def time_in_place(sources, scratch, rounds):
+    """Median seconds and peak KiB of each in-place row, alternating between rounds."""
+    work = os.path.join(scratch, "in-place.txt")
+    times, peaks = {}, {}
+    for round_index in range(rounds):
+        shift = round_index % len(IN_PLACE)
+        for name, command, key, _ in IN_PLACE[shift:] + IN_PLACE[:shift]:
+            shutil.copyfile(sources[key], work)
+            seconds, peak = run(command.format(file=work) + " 2>/dev/null", os.devnull)
+            times.setdefault(name, []).append(seconds)
+            peaks[name] = max(peaks.get(name, 0), peak)
+    os.remove(work)
+    return times, peaks
+
+
+def in_place_report(lines, sources, times, peaks):
+    base = statistics.median(times[IN_PLACE[0][0]])
+    sizes = {key: os.path.getsize(path) for key, path in sources.items()}
+    report = [f"### In place, {lines:,} lines (ANSI {sizes['ansi'] / 1e6:.1f} MB, UTF-8 "
+              f"{sizes['utf8'] / 1e6:.1f} MB)", "",
+              "| run | median s | min s | x standard output | bar | peak MiB |",
+              "|---|---:|---:|---:|---:|---:|"]
+    verdicts = []
+    for name, _, _, bar in IN_PLACE:
+        median = statistics.median(times[name])
+        ratio = median / base
+        bar_text = "" if bar is None else f"{bar:.1f}x {'met' if ratio <= bar else 'MISSED'}"
+        if bar is not None:
+            verdicts.append(ratio <= bar)
+        report.append(f"| {name} | {median:.3f} | {min(times[name]):.3f} | {ratio:.2f} | "
+                      f"{bar_text} | {peaks[name] / 1024:.0f} |")
+    report.append("")
+    return report, all(verdicts)
+
+
 def check_agreement(corpus, scratch):
     expected = None
     for name, command, keeps_final_separator in contenders(corpus):
@@ -71,6 +144,35 @@ def check_agreement(corpus, scratch):
         elif data != expected:
             sys.exit(f"compare_peers: {name} disagrees with varnel on {corpus}")
     os.remove(os.path.join(scratch, "check.out"))
+
+
+def peers_report(corpus, size, lines, scratch, rounds):
+    check_agreement(corpus, scratch)
+    times = {}
+    peaks = {}
+    entries = contenders(corpus)
+    for round_index in range(rounds):
+        shift = round_index % len(entries)
+        for name, command, _ in entries[shift:] + entries[:shift]:
+            seconds, peak = run(command, os.devnull)
+            times.setdefault(name, []).append(seconds)
+            peaks[name] = max(peaks.get(name, 0), peak)
+        print(f"{lines} lines: round {round_index + 1} of {rounds}", file=sys.stderr)
+    base = statistics.median(times["varnel dedupe"])
+    fastest_peer = min(statistics.median(times[n]) for n, _, k in entries if k)
+    report = [f"## {lines:,} lines ({size / 1e6:.1f} MB, CR LF, about half repeats)", "",
+              "| program | median s | min s | x varnel | peak MiB |",
+              "|---|---:|---:|---:|---:|"]
+    for name, _, _ in entries:
+        median = statistics.median(times[name])
+        report.append(f"| {name} | {median:.3f} | {min(times[name]):.3f} | "
+                      f"{median / base:.2f} | {peaks[name] / 1024:.0f} |")
+    blocks = lines
+    report += ["", f"Fastest keep-last peer / varnel: **{fastest_peer / base:.2f}x**. "
+               f"varnel peak memory: {peaks['varnel dedupe'] * 1024 / 1e6:.0f} MB = input "
+               f"+ {(peaks['varnel dedupe'] * 1024 - size) / blocks:.1f} bytes per block.",
+               ""]
+    return report
 
 
 def build():
@@ -100,6 +202,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--lines", default="1000000,10000000")
+    parser.add_argument("--in-place-only", action="store_true",
+                        help="time only the in-place rows, not the peers")
     parser.add_argument("--out", help="markdown file for the results (default: print only)")
     args = parser.parse_args()
 
@@ -111,36 +215,26 @@ def main():
     report = [f"# varnel dedupe against keep-last peers, {datetime.date.today()}", "",
               f"Machine: {machine()}. Load before the run: {os.getloadavg()[0]:.2f}.",
               f"Rounds: {args.rounds}, alternating; median wall time of whole processes.", ""]
+    all_met = True
     with tempfile.TemporaryDirectory(prefix="varnel-peers-") as scratch:
         for lines in [int(n) for n in args.lines.split(",")]:
             corpus = os.path.join(scratch, f"lines-{lines}.txt")
             subprocess.run([CORPUS, "lines", str(lines), corpus], check=True)
             size = os.path.getsize(corpus)
-            check_agreement(corpus, scratch)
-            times = {}
-            peaks = {}
-            entries = contenders(corpus)
-            for round_index in range(args.rounds):
-                shift = round_index % len(entries)
-                for name, command, _ in entries[shift:] + entries[:shift]:
-                    seconds, peak = run(command, os.devnull)
-                    times.setdefault(name, []).append(seconds)
-                    peaks[name] = max(peaks.get(name, 0), peak)
-                print(f"{lines} lines: round {round_index + 1} of {args.rounds}", file=sys.stderr)
-            base = statistics.median(times["varnel dedupe"])
-            fastest_peer = min(statistics.median(times[n]) for n, _, k in entries if k)
-            report += [f"## {lines:,} lines ({size / 1e6:.1f} MB, CR LF, about half repeats)", "",
-                       "| program | median s | min s | x varnel | peak MiB |",
-                       "|---|---:|---:|---:|---:|"]
-            for name, _, _ in entries:
-                median = statistics.median(times[name])
-                report.append(f"| {name} | {median:.3f} | {min(times[name]):.3f} | "
-                              f"{median / base:.2f} | {peaks[name] / 1024:.0f} |")
-            blocks = lines
-            report += ["", f"Fastest keep-last peer / varnel: **{fastest_peer / base:.2f}x**. "
-                       f"varnel peak memory: {peaks['varnel dedupe'] * 1024 / 1e6:.0f} MB = input "
-                       f"+ {(peaks['varnel dedupe'] * 1024 - size) / blocks:.1f} bytes per block.",
-                       ""]
+            sources = {"ansi": corpus, "utf8": os.path.join(scratch, f"lines-{lines}-utf8.txt")}
+            utf8_copy(corpus, sources["utf8"])
+            check_in_place(sources, scratch)
+            if not args.in_place_only:
+                report += peers_report(corpus, size, lines, scratch, args.rounds)
+            times, peaks = time_in_place(sources, scratch, args.rounds)
+            print(f"{lines} lines: in-place rounds done", file=sys.stderr)
+            rows, met = in_place_report(lines, sources, times, peaks)
+            report += rows
+            if lines == 1000000:  # the corpus the bars are set for
+                all_met = all_met and met
+            os.remove(sources["utf8"])
+    report.append(f"In-place bars on the 1,000,000-line corpus: "
+                  f"{'met' if all_met else 'NOT met'}.")
     text = "\n".join(report) + "\n"
     print(text)
     if args.out:
