@@ -1,0 +1,40 @@
+// Varnel.exe: OLE for the banner's browser automation, the program-wide objects, the main window
+// and its message loop; the objects are destroyed after the loop, OLE released last.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/application.h"
+#include "app/win32/automation_browser.h"
+#include "app/win32/main_window.h"
+#include "app/win32/message_pump.h"
+#include "app/window_settings.h"
+#include "settings/executable_path.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    using namespace varnel;
+    // The common controls 6 of the manifest: controls drawn in the system's visual style.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Without OLE only the banner's browser automation is lost; the default browser remains.
+    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
+    int exitCode = 0;
+    {
+        app::Application application(app::SettingsFilePath(settings::ExecutablePath()));
+        win32::AutomationBrowser browser;
+        win32::MainWindow window(application.Settings(), browser);
+        if (window.Create()) {
+            window.Show(showCommand);
+            exitCode = win32::RunMessageLoop(window.Handle());
+        } else {
+            MessageBoxW(nullptr, L"Varnel: the main window could not be created.", L"Varnel",
+                        MB_OK | MB_ICONERROR);
+            exitCode = 1;
+        }
+    }
+    if (oleReady) {
+        OleUninitialize();
+    }
+    return exitCode;
+}
