@@ -17,7 +17,4 @@ inline constexpr WORD kBannerMiddlePressed = 0x0103;
 // Registers the window class once per process; false when that failed.
 [[nodiscard]] bool RegisterBannerClass(HINSTANCE instance);
 
-// Draws the banner into `dc` over `width` x `height` pixels for `dpi`.
-void PaintBanner(HDC dc, int width, int height, UINT dpi);
-
 } // namespace varnel::win32

@@ -1,8 +1,10 @@
 #include "app/win32/main_window.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/main_controls.h"
+#include "app/win32/artwork.h"
 #include "app/win32/banner.h"
 #include "app/win32/combo_field.h"
 #include "app/win32/message_pump.h"
@@ -87,6 +89,11 @@ MainWindow::~MainWindow() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
 }
 
 bool MainWindow::Create() {
@@ -100,10 +107,7 @@ bool MainWindow::Create() {
         main.cbSize = sizeof(main);
         main.lpfnWndProc = WindowProc;
         main.hInstance = Instance();
-        main.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
-        if (main.hIcon == nullptr) {
-            main.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-        }
+        main.hIcon = LoadIconW(nullptr, IDI_APPLICATION); // until our own is drawn
         main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         main.lpszClassName = kMainClass;
@@ -370,6 +374,20 @@ void MainWindow::LayOut() {
         DeleteObject(font_);
     }
     font_ = font;
+    // Our icon in the title bar and the task bar, drawn for this DPI.
+    for (auto [slot, kind, size] :
+         {std::tuple{&bigIcon_, ICON_BIG, 32}, std::tuple{&smallIcon_, ICON_SMALL, 16}}) {
+        HICON icon = CreateProgramIcon(ScaleToDpi(size, dpi_));
+        if (icon == nullptr) {
+            continue;
+        }
+        SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
+                     reinterpret_cast<LPARAM>(icon));
+        if (*slot != nullptr) {
+            DestroyIcon(*slot);
+        }
+        *slot = icon;
+    }
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
 }
 

@@ -82,6 +82,8 @@ private:
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
     HFONT font_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     UINT dpi_ = kBaseDpi;
     bool closed_ = false;
 };
