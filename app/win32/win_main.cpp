@@ -9,6 +9,7 @@
 #include "app/win32/automation_browser.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_pump.h"
+#include "app/win32/wide_text.h"
 #include "app/window_settings.h"
 #include "settings/executable_path.h"
 
@@ -28,8 +29,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
             window.Show(showCommand);
             exitCode = win32::RunMessageLoop(window.Handle());
         } else {
-            MessageBoxW(nullptr, L"Varnel: the main window could not be created.", L"Varnel",
-                        MB_OK | MB_ICONERROR);
+            const std::wstring text = win32::WideFromUtf8(u8"无法创建主窗口，Varnel 无法启动。");
+            MessageBoxW(nullptr, text.c_str(), L"Varnel", MB_OK | MB_ICONERROR);
             exitCode = 1;
         }
     }
