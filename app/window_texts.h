@@ -32,7 +32,4 @@ namespace varnel::app {
 [[nodiscard]] Text PatternKey();   // 文件类型
 [[nodiscard]] Text EncodingKey();  // 编码
 
-// UTF-8 as GBK by our own table; a character without a GBK form becomes "?".
-[[nodiscard]] Text GbkFromUtf8Literal(std::u8string_view utf8);
-
 } // namespace varnel::app
