@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -105,24 +106,41 @@ void DrawGlow(HDC dc, int width, int height, const Scaler& s) {
 }
 
 // A page of text lines: the first line is a duplicate that goes, the third the copy that stays.
-void DrawPageIcon(HDC dc, const Scaler& s) {
-    FillRound(dc, {s(20), s(16), s(84), s(84)}, s(14), kCard);
-    struct Line {
-        int top;
-        int length;
-        Colour colour;
-    };
-    constexpr std::array<Line, 5> lines = {{
-        {29, 44, kDropped},
-        {39, 32, kLine},
-        {49, 44, kSurvivor},
-        {59, 26, kLine},
-        {69, 38, kLine},
-    }};
-    for (const Line& line : lines) {
-        FillRound(dc, {s(30), s(line.top), s(30 + line.length), s(line.top + 5)}, s(5),
-                  line.colour);
+// Lengths are in the units of the picture that holds the page.
+struct PageLine {
+    int top;
+    int length;
+    Colour colour;
+};
+
+struct Page {
+    RECT card;
+    int radius;
+    int lineLeft;
+    std::span<const PageLine> lines;
+};
+
+template <typename Unit> void DrawPage(HDC dc, const Page& page, Unit u) {
+    FillRound(dc, {u(page.card.left), u(page.card.top), u(page.card.right), u(page.card.bottom)},
+              u(page.radius), kCard);
+    for (const PageLine& line : page.lines) {
+        FillRound(dc,
+                  {u(page.lineLeft), u(line.top), u(page.lineLeft + line.length), u(line.top + 5)},
+                  u(5), line.colour);
     }
+}
+
+// The banner's page, in its 400 x 100 units.
+constexpr std::array<PageLine, 5> kBannerLines = {{
+    {29, 44, kDropped},
+    {39, 32, kLine},
+    {49, 44, kSurvivor},
+    {59, 26, kLine},
+    {69, 38, kLine},
+}};
+
+void DrawPageIcon(HDC dc, const Scaler& s) {
+    DrawPage(dc, {{20, 16, 84, 84}, 14, 30, kBannerLines}, s);
 }
 
 HFONT MakeFont(int pixels, int weight, const wchar_t* face) {
@@ -201,24 +219,16 @@ private:
 };
 
 // The page of lines on the icon's tile, in a 64-unit square.
+constexpr std::array<PageLine, 4> kIconLines = {{
+    {17, 28, kDropped},
+    {26, 20, kLine},
+    {35, 28, kSurvivor},
+    {44, 16, kLine},
+}};
+
 void DrawIconPage(HDC dc, int size) {
-    const auto u = [size](int units) { return MulDiv(units, size, 64); };
-    FillRound(dc, {u(12), u(9), u(52), u(55)}, u(10), kCard);
-    struct Line {
-        int top;
-        int length;
-        Colour colour;
-    };
-    constexpr std::array<Line, 4> lines = {{
-        {17, 28, kDropped},
-        {26, 20, kLine},
-        {35, 28, kSurvivor},
-        {44, 16, kLine},
-    }};
-    for (const Line& line : lines) {
-        FillRound(dc, {u(18), u(line.top), u(18 + line.length), u(line.top + 5)}, u(5),
-                  line.colour);
-    }
+    DrawPage(dc, {{12, 9, 52, 55}, 10, 18, kIconLines},
+             [size](int units) { return MulDiv(units, size, 64); });
 }
 
 } // namespace

@@ -334,6 +334,23 @@ TEST_F(MainWindowTest, ThePumpDispatchesWhatWaitsAndLeavesTheQuitRequest) {
     EXPECT_EQ(msg.wParam, 7u);
 }
 
+TEST_F(MainWindowTest, TabMovesOnFromEveryBoxAndEnterBreaksLinesInTheMultiLineOnes) {
+    MainWindow& window = Open();
+    SetForegroundWindow(window.Handle());
+    SetFocus(Control(control::kSourceEdit));
+    PostMessageW(Control(control::kSourceEdit), WM_KEYDOWN, VK_TAB, 0);
+    window.ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), Control(control::kResultEdit)) << "out of a multi-line box";
+    PostMessageW(Control(control::kResultEdit), WM_KEYDOWN, VK_TAB, 0);
+    window.ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), Control(control::kPasteButton));
+
+    SetFocus(Control(control::kSeparatorEdit));
+    PostMessageW(Control(control::kSeparatorEdit), WM_CHAR, VK_RETURN, 0);
+    window.ProcessPendingMessages();
+    EXPECT_EQ(TextOf(control::kSeparatorEdit), L"\r\n") << "Enter types a line break";
+}
+
 TEST_F(MainWindowTest, AnotherDpiScalesEveryControlAndTheFontAndBackAgain) {
     MainWindow& window = Open();
     RECT before{};
