@@ -233,6 +233,15 @@ TEST_F(MainWindowTest, ClosingWritesTheFiveKeysInTheirStoredForms) {
     EXPECT_EQ(ToHex(ReadFile(IniPath())), ToHex(ExpectedFirstFile()));
 }
 
+TEST_F(MainWindowTest, TheEndOfTheSessionSavesTheSettingsToo) {
+    // Windows ends a session without a close request; what the user set is kept all the same.
+    MainWindow& window = Open();
+    SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(std::filesystem::exists(IniPath())) << "a session that goes on";
+    SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(ToHex(ReadFile(IniPath())), ToHex(ExpectedFirstFile()));
+}
+
 TEST_F(MainWindowTest, ARestartRestoresTheSettings) {
     Open();
     Click(control::kTypedRadio);
