@@ -59,6 +59,24 @@ std::wstring CommandLine(const std::vector<std::string>& args) {
     return line;
 }
 
+// Wine now and then loses a child before it reaches its entry point and reports
+// ERROR_INTERNAL_ERROR; the program under test never ran, so starting it again is safe.
+// Any other error, or the same one repeated, is a real failure.
+BOOL CreateDetachedProcess(std::wstring& line, BOOL inheritHandles, STARTUPINFOW& startup,
+                           PROCESS_INFORMATION& info) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles, DETACHED_PROCESS,
+                           nullptr, nullptr, &startup, &info)) {
+            return TRUE;
+        }
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == kAttempts) {
+            return FALSE;
+        }
+        Sleep(100);
+    }
+}
+
 void DrainPipe(HANDLE pipe, std::string& into) {
     char buffer[65536];
     DWORD n = 0;
@@ -93,8 +111,7 @@ ProcessResult RunProcess(const std::vector<std::string>& args, std::string_view 
     std::wstring line = CommandLine(args);
     // Detached: no console, so Wine starts no conhost that would inherit (and hold open) the
     // pipes of the test runner.
-    const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &info);
+    const BOOL started = CreateDetachedProcess(line, TRUE, startup, info);
     CloseHandle(inRead);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
@@ -136,8 +153,7 @@ RunningProcess StartProcess(const std::vector<std::string>& args) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::wstring line = CommandLine(args);
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                        nullptr, &startup, &info)) {
+    if (!CreateDetachedProcess(line, FALSE, startup, info)) {
         ADD_FAILURE() << "cannot start " << args[0] << ": error " << GetLastError();
         return {};
     }
