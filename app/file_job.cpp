@@ -35,10 +35,6 @@ private:
     Text& text_;
 };
 
-std::span<const std::uint8_t> BytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
 constexpr platform::ReplaceOptions kReplaceOptions{.refuseHiddenOrSystem = true};
 
 FileJobResult Failed(FileJobStatus status, platform::FileError error) {
@@ -86,7 +82,7 @@ FileJobResult Process(const std::filesystem::path& path, const FileJobSettings& 
         Bytes().swap(content); // the working text viewed these bytes until now
     }
 
-    if (auto error = platform::ReplaceFileContent(path, BytesOf(deduplicated), kReplaceOptions)) {
+    if (auto error = platform::ReplaceFileContent(path, AsBytes(deduplicated), kReplaceOptions)) {
         return Failed(FileJobStatus::kNotWritten, std::move(*error));
     }
     return result;

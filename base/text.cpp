@@ -20,4 +20,8 @@ std::string_view AsChars(std::span<const std::uint8_t> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+std::span<const std::uint8_t> AsBytes(std::string_view chars) {
+    return {reinterpret_cast<const std::uint8_t*>(chars.data()), chars.size()};
+}
+
 } // namespace varnel

@@ -28,5 +28,7 @@ using DateTime = double;
 
 [[nodiscard]] Bytes BytesOf(std::string_view chars);
 [[nodiscard]] std::string_view AsChars(std::span<const std::uint8_t> bytes);
+// The same bytes seen as bytes, without a copy (BytesOf copies).
+[[nodiscard]] std::span<const std::uint8_t> AsBytes(std::string_view chars);
 
 } // namespace varnel

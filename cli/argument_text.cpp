@@ -22,8 +22,7 @@ ArgumentText TextFromArgument(std::string_view argument, bool utf8) {
         result.text = TextUpToZero(argument);
         return result;
     }
-    const auto converted = encoding::Utf8ToAnsiReporting(
-        {reinterpret_cast<const std::uint8_t*>(argument.data()), argument.size()});
+    const auto converted = encoding::Utf8ToAnsiReporting(AsBytes(argument));
     result.text = converted.text;
     char character[16];
     std::snprintf(character, sizeof character, "U+%04X",

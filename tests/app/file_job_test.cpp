@@ -13,6 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using encoding::AnsiStop;
+using test::EntriesIn;
 using test::HexText;
 using test::ReadFile;
 using test::TempDir;
@@ -23,14 +24,6 @@ FileJobSettings Settings(FileEncoding encoding, Text separator = "\r\n") {
     settings.encoding = encoding;
     settings.separator = std::move(separator);
     return settings;
-}
-
-std::size_t EntriesIn(const fs::path& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) {
-        ++count;
-    }
-    return count;
 }
 
 TEST(FileEncodingFromIndex, ReadsAsAnsiUnlessUtf8OrUnicodeIsChosen) {

@@ -20,28 +20,9 @@ namespace varnel::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using test::EntriesIn;
 using test::ReadFile;
 using test::TempDir;
-
-std::span<const std::uint8_t> Span(std::string_view s) {
-    return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
-
-std::size_t EntriesIn(const fs::path& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) {
-        ++count;
-    }
-    return count;
-}
-
-void MakeReadOnly(const fs::path& path) {
-#ifdef _WIN32
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-#else
-    chmod(path.c_str(), 0444);
-#endif
-}
 
 TEST(ReadWholeFile, ReadsEveryByte) {
     TempDir dir;
@@ -71,11 +52,11 @@ TEST(ReadWholeFile, ReportsWhyAFileCannotBeRead) {
 TEST(ReplaceFileContent, CreatesAndReplacesWithNothingLeftBehind) {
     TempDir dir;
     const auto path = dir.Path() / "data.txt";
-    ASSERT_FALSE(ReplaceFileContent(path, Span("first")));
+    ASSERT_FALSE(ReplaceFileContent(path, AsBytes("first")));
     EXPECT_EQ(ReadFile(path), "first");
-    ASSERT_FALSE(ReplaceFileContent(path, Span("second, longer")));
+    ASSERT_FALSE(ReplaceFileContent(path, AsBytes("second, longer")));
     EXPECT_EQ(ReadFile(path), "second, longer");
-    ASSERT_FALSE(ReplaceFileContent(path, Span("")));
+    ASSERT_FALSE(ReplaceFileContent(path, AsBytes("")));
     EXPECT_EQ(ReadFile(path), "");
     EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file may remain";
 }
@@ -83,8 +64,8 @@ TEST(ReplaceFileContent, CreatesAndReplacesWithNothingLeftBehind) {
 TEST(ReplaceFileContent, RefusesWriteProtectedFiles) {
     TempDir dir;
     const auto path = dir.WriteFile("locked.txt", "old");
-    MakeReadOnly(path);
-    const auto error = ReplaceFileContent(path, Span("new"));
+    ASSERT_TRUE(test::MarkFile(path, test::FileMark::kReadOnly));
+    const auto error = ReplaceFileContent(path, AsBytes("new"));
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->step, FileStep::kReadOnly);
     EXPECT_EQ(ReadFile(path), "old");
@@ -98,12 +79,13 @@ TEST(ReplaceFileContent, RefusesHiddenAndSystemFilesOnlyWhenAsked) {
         if (!test::MarkFile(path, mark)) {
             GTEST_SKIP() << "hidden and system files exist on Windows only";
         }
-        const auto refused = ReplaceFileContent(path, Span("new"), {.refuseHiddenOrSystem = true});
+        const auto refused =
+            ReplaceFileContent(path, AsBytes("new"), {.refuseHiddenOrSystem = true});
         ASSERT_TRUE(refused.has_value());
         EXPECT_EQ(refused->step, FileStep::kHiddenOrSystem);
         EXPECT_EQ(ReadFile(path), "old");
         EXPECT_EQ(EntriesIn(dir.Path()), 1u);
-        EXPECT_FALSE(ReplaceFileContent(path, Span("new"))) << "allowed by default";
+        EXPECT_FALSE(ReplaceFileContent(path, AsBytes("new"))) << "allowed by default";
         EXPECT_EQ(ReadFile(path), "new");
     }
 }
@@ -113,7 +95,7 @@ TEST(CheckReplaceable, RefusesWhatReplaceFileContentWouldRefuse) {
     EXPECT_FALSE(CheckReplaceable(dir.Path() / "missing.txt")) << "a new file may be made";
     EXPECT_FALSE(CheckReplaceable(dir.WriteFile("plain.txt", "x")));
     const auto locked = dir.WriteFile("locked.txt", "x");
-    MakeReadOnly(locked);
+    ASSERT_TRUE(test::MarkFile(locked, test::FileMark::kReadOnly));
     ASSERT_TRUE(CheckReplaceable(locked).has_value());
     EXPECT_EQ(CheckReplaceable(locked)->step, FileStep::kReadOnly);
     const auto folder = CheckReplaceable(dir.Path());
@@ -126,7 +108,7 @@ TEST(ReplaceFileContent, WritesThroughASymbolicLink) {
     TempDir dir;
     const auto target = dir.WriteFile("target.txt", "old");
     fs::create_symlink("target.txt", dir.Path() / "link.txt");
-    ASSERT_FALSE(ReplaceFileContent(dir.Path() / "link.txt", Span("new")));
+    ASSERT_FALSE(ReplaceFileContent(dir.Path() / "link.txt", AsBytes("new")));
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.txt")) << "the link stays a link";
     EXPECT_EQ(ReadFile(target), "new");
     EXPECT_EQ(EntriesIn(dir.Path()), 2u);
@@ -135,7 +117,7 @@ TEST(ReplaceFileContent, WritesThroughASymbolicLink) {
 
 TEST(ReplaceFileContent, FailsCleanlyWhenTheFolderIsMissing) {
     TempDir dir;
-    const auto error = ReplaceFileContent(dir.Path() / "no" / "such.txt", Span("x"));
+    const auto error = ReplaceFileContent(dir.Path() / "no" / "such.txt", AsBytes("x"));
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->step, FileStep::kCreateTemporary);
     EXPECT_EQ(EntriesIn(dir.Path()), 0u);
@@ -146,7 +128,7 @@ TEST(ReplaceFileContent, KeepsTheOriginalsAttributes) {
     TempDir dir;
     const auto path = dir.WriteFile("hidden.txt", "old");
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    ASSERT_FALSE(ReplaceFileContent(path, Span("new")));
+    ASSERT_FALSE(ReplaceFileContent(path, AsBytes("new")));
     EXPECT_EQ(ReadFile(path), "new");
     EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
@@ -155,7 +137,7 @@ TEST(ReplaceFileContent, KeepsTheOriginalsMode) {
     TempDir dir;
     const auto path = dir.WriteFile("script.sh", "old");
     ASSERT_EQ(chmod(path.c_str(), 0751), 0);
-    ASSERT_FALSE(ReplaceFileContent(path, Span("new")));
+    ASSERT_FALSE(ReplaceFileContent(path, AsBytes("new")));
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0751u);

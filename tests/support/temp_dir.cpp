@@ -46,6 +46,14 @@ std::filesystem::path TempDir::WriteFile(const std::filesystem::path& name,
     return path;
 }
 
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
+        ++count;
+    }
+    return count;
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in.good()) << "cannot read " << path.string();

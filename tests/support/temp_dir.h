@@ -1,6 +1,7 @@
 // A fresh directory for one test, removed with everything in it when the test ends.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
@@ -22,6 +23,9 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// How many entries a folder holds (to see that no temporary file was left behind).
+[[nodiscard]] std::size_t EntriesIn(const std::filesystem::path& folder);
 
 // The whole content of a file; fails the current test when it cannot be read.
 [[nodiscard]] std::string ReadFile(const std::filesystem::path& path);
