@@ -1,27 +1,10 @@
 #include "platform/console.h"
 
-#include <cerrno>
 #include <unistd.h>
 
+#include "platform/stream_io.h"
+
 namespace varnel::platform {
-
-namespace {
-
-int WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
-
-} // namespace
 
 void UseBinaryStandardStreams() {}
 
@@ -30,11 +13,11 @@ bool IsTerminal(StandardStream stream) {
 }
 
 int WriteStandardOutput(std::string_view bytes) {
-    return WriteAll(STDOUT_FILENO, bytes);
+    return detail::WriteAll(STDOUT_FILENO, AsBytes(bytes));
 }
 
 void WriteStandardError(std::string_view utf8) {
-    (void)WriteAll(STDERR_FILENO, utf8);
+    (void)detail::WriteAll(STDERR_FILENO, AsBytes(utf8));
 }
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {

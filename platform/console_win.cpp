@@ -6,6 +6,8 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include "platform/stream_io.h"
+
 namespace varnel::platform {
 
 namespace {
@@ -20,18 +22,6 @@ HANDLE StreamHandle(StandardStream stream) {
         return GetStdHandle(STD_ERROR_HANDLE);
     }
     return INVALID_HANDLE_VALUE;
-}
-
-int WriteAll(HANDLE handle, std::string_view bytes) {
-    while (!bytes.empty()) {
-        DWORD done = 0;
-        const auto want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
-        if (!WriteFile(handle, bytes.data(), want, &done, nullptr)) {
-            return static_cast<int>(GetLastError());
-        }
-        bytes.remove_prefix(done);
-    }
-    return 0;
 }
 
 // UTF-8 and UTF-16 convert by fixed arithmetic, independent of any code page setting.
@@ -66,7 +56,7 @@ bool IsTerminal(StandardStream stream) {
 }
 
 int WriteStandardOutput(std::string_view bytes) {
-    return WriteAll(StreamHandle(StandardStream::kOutput), bytes);
+    return detail::WriteAll(StreamHandle(StandardStream::kOutput), AsBytes(bytes));
 }
 
 void WriteStandardError(std::string_view utf8) {
@@ -78,7 +68,7 @@ void WriteStandardError(std::string_view utf8) {
         WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
         return;
     }
-    (void)WriteAll(handle, utf8);
+    (void)detail::WriteAll(handle, AsBytes(utf8));
 }
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {

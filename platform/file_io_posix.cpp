@@ -2,10 +2,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <new>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/stream_io.h"
 
 namespace varnel::platform {
 
@@ -37,64 +38,6 @@ private:
     int fd_;
 };
 
-// Reads to the end of `fd`, using `sizeHint` to allocate once for regular files.
-ReadResult ReadAll(int fd, std::size_t sizeHint) {
-    ReadResult result;
-    try {
-        result.content.resize(sizeHint > 0 ? sizeHint : 1 << 16);
-        std::size_t filled = 0;
-        for (;;) {
-            if (filled == result.content.size()) {
-                result.content.resize(result.content.size() * 2);
-            }
-            const ssize_t n =
-                read(fd, result.content.data() + filled, result.content.size() - filled);
-            if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                const int code = errno;
-                result.content.clear();
-                result.error = ErrorFromErrno(FileStep::kRead, code);
-                return result;
-            }
-            if (n == 0) {
-                break;
-            }
-            filled += static_cast<std::size_t>(n);
-        }
-        result.content.resize(filled);
-        // A file read with its size known fits exactly; only a grown buffer (a pipe) is trimmed,
-        // since trimming copies the whole content once more.
-        if (result.content.capacity() - filled > filled / 8) {
-            result.content.shrink_to_fit();
-        }
-    } catch (const std::bad_alloc&) {
-        result.content = Bytes();
-        result.error = FileError{FileStep::kTooLarge, ENOMEM, SystemErrorMessage(ENOMEM)};
-    } catch (const std::length_error&) {
-        result.content = Bytes();
-        result.error = FileError{FileStep::kTooLarge, ENOMEM, SystemErrorMessage(ENOMEM)};
-    }
-    return result;
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> content, int& code) {
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            code = errno;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 ReadResult ReadWholeFile(const std::filesystem::path& path) {
@@ -110,7 +53,7 @@ ReadResult ReadWholeFile(const std::filesystem::path& path) {
         // One byte more than the size, so that reading the end needs no reallocation.
         hint = static_cast<std::size_t>(info.st_size) + 1;
     }
-    return ReadAll(fd.get(), hint);
+    return detail::ReadToEnd(fd.get(), hint);
 }
 
 ReadResult ReadStandardInput() {
@@ -122,7 +65,7 @@ ReadResult ReadStandardInput() {
             hint = static_cast<std::size_t>(info.st_size - position) + 1;
         }
     }
-    return ReadAll(STDIN_FILENO, hint);
+    return detail::ReadToEnd(STDIN_FILENO, hint);
 }
 
 std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
@@ -199,8 +142,7 @@ std::optional<FileError> ReplaceFileContent(const std::filesystem::path& linkOrP
         return ErrorFromErrno(step, code);
     };
 
-    int code = 0;
-    if (!WriteAll(fd.get(), content, code)) {
+    if (const int code = detail::WriteAll(fd.get(), content); code != 0) {
         return fail(FileStep::kWrite, code);
     }
     if (exists) {

@@ -3,15 +3,19 @@
 #include <windows.h>
 
 #include <atomic>
-#include <new>
+
+#include "platform/stream_io.h"
 
 namespace varnel::platform {
 
 namespace {
 
-FileError LastError(FileStep step) {
-    const DWORD code = GetLastError();
+FileError ErrorFromCode(FileStep step, DWORD code) {
     return FileError{step, static_cast<int>(code), SystemErrorMessage(static_cast<int>(code))};
+}
+
+FileError LastError(FileStep step) {
+    return ErrorFromCode(step, GetLastError());
 }
 
 class Handle {
@@ -36,52 +40,6 @@ private:
     HANDLE handle_;
 };
 
-// ReadFile takes at most a DWORD per call; stay well below it.
-constexpr std::size_t kChunk = std::size_t{1} << 30;
-
-ReadResult ReadAll(HANDLE handle, std::size_t sizeHint) {
-    ReadResult result;
-    try {
-        result.content.resize(sizeHint > 0 ? sizeHint : 1 << 16);
-        std::size_t filled = 0;
-        for (;;) {
-            if (filled == result.content.size()) {
-                result.content.resize(result.content.size() * 2);
-            }
-            const auto want = static_cast<DWORD>(std::min(kChunk, result.content.size() - filled));
-            DWORD got = 0;
-            if (!ReadFile(handle, result.content.data() + filled, want, &got, nullptr)) {
-                // A pipe whose writer has gone is the end of the input, not an error.
-                if (GetLastError() == ERROR_BROKEN_PIPE) {
-                    break;
-                }
-                result.content.clear();
-                result.error = LastError(FileStep::kRead);
-                return result;
-            }
-            if (got == 0) {
-                break;
-            }
-            filled += got;
-        }
-        result.content.resize(filled);
-        // A file read with its size known fits exactly; only a grown buffer (a pipe) is trimmed,
-        // since trimming copies the whole content once more.
-        if (result.content.capacity() - filled > filled / 8) {
-            result.content.shrink_to_fit();
-        }
-    } catch (const std::bad_alloc&) {
-        result.content = Bytes();
-        result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
-                                 SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
-    } catch (const std::length_error&) {
-        result.content = Bytes();
-        result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
-                                 SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
-    }
-    return result;
-}
-
 } // namespace
 
 ReadResult ReadWholeFile(const std::filesystem::path& path) {
@@ -97,17 +55,16 @@ ReadResult ReadWholeFile(const std::filesystem::path& path) {
     if (GetFileSizeEx(file.get(), &size)) {
         if (static_cast<unsigned long long>(size.QuadPart) >= SIZE_MAX) {
             ReadResult result;
-            result.error = FileError{FileStep::kTooLarge, ERROR_NOT_ENOUGH_MEMORY,
-                                     SystemErrorMessage(ERROR_NOT_ENOUGH_MEMORY)};
+            result.error = detail::OutOfMemoryError();
             return result;
         }
         hint = static_cast<std::size_t>(size.QuadPart) + 1;
     }
-    return ReadAll(file.get(), hint);
+    return detail::ReadToEnd(file.get(), hint);
 }
 
 ReadResult ReadStandardInput() {
-    return ReadAll(GetStdHandle(STD_INPUT_HANDLE), 0);
+    return detail::ReadToEnd(GetStdHandle(STD_INPUT_HANDLE), 0);
 }
 
 namespace {
@@ -182,23 +139,17 @@ std::optional<FileError> ReplaceFileContent(const std::filesystem::path& path,
         return LastError(FileStep::kCreateTemporary);
     }
     Handle file(created);
-    const auto fail = [&](FileStep step) {
-        FileError error = LastError(step);
+    const auto failWith = [&](FileError error) {
         if (file.valid()) {
             file.Close();
         }
         DeleteFileW(temporary.c_str());
         return error;
     };
+    const auto fail = [&](FileStep step) { return failWith(LastError(step)); };
 
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const auto want = static_cast<DWORD>(std::min(kChunk, content.size() - written));
-        DWORD done = 0;
-        if (!WriteFile(file.get(), content.data() + written, want, &done, nullptr)) {
-            return fail(FileStep::kWrite);
-        }
-        written += done;
+    if (const int code = detail::WriteAll(file.get(), content); code != 0) {
+        return failWith(ErrorFromCode(FileStep::kWrite, static_cast<DWORD>(code)));
     }
     if (!FlushFileBuffers(file.get())) {
         return fail(FileStep::kFlush);
