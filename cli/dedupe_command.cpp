@@ -106,15 +106,8 @@ int RunToStandardOutput(const DedupeOptions& options, app::FileEncoding encoding
 
     ProgressMeter meter;
     engine::DeduplicateOptions engineOptions;
-    engine::YieldHook hook;
-    if (platform::IsTerminal(platform::StandardStream::kError)) {
-        hook = [&meter](const engine::RunProgress& progress) {
-            meter.Show(progress);
-            return engine::YieldAnswer::kContinue;
-        };
-        engineOptions.yieldHook = &hook;
-        engineOptions.yieldInterval = ProgressMeter::kInterval;
-    }
+    engineOptions.yieldHook = meter.HookIfTerminal();
+    engineOptions.yieldInterval = ProgressMeter::kInterval;
 
     StandardOutputSink sink;
     const engine::DeduplicateStats stats =

@@ -29,16 +29,9 @@ int RunInPlace(const std::vector<InPlaceFile>& files, const app::FileJobSettings
                bool stats) {
     const auto started = std::chrono::steady_clock::now();
     ProgressMeter meter;
-    engine::YieldHook hook;
     app::FileJobSettings jobSettings = settings;
-    if (platform::IsTerminal(platform::StandardStream::kError)) {
-        hook = [&meter](const engine::RunProgress& progress) {
-            meter.Show(progress);
-            return engine::YieldAnswer::kContinue;
-        };
-        jobSettings.yieldHook = &hook;
-        jobSettings.yieldInterval = ProgressMeter::kInterval;
-    }
+    jobSettings.yieldHook = meter.HookIfTerminal();
+    jobSettings.yieldInterval = ProgressMeter::kInterval;
 
     std::size_t rewritten = 0;
     engine::DeduplicateStats total;

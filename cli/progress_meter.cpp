@@ -22,6 +22,16 @@ const char* PhaseName(engine::RunProgress::Phase phase) {
 
 } // namespace
 
+ProgressMeter::ProgressMeter()
+    : hook_([this](const engine::RunProgress& progress) {
+          Show(progress);
+          return engine::YieldAnswer::kContinue;
+      }) {}
+
+const engine::YieldHook* ProgressMeter::HookIfTerminal() const {
+    return platform::IsTerminal(platform::StandardStream::kError) ? &hook_ : nullptr;
+}
+
 void ProgressMeter::Show(const engine::RunProgress& progress) {
     const unsigned percent =
         progress.total > 0 ? static_cast<unsigned>(progress.done * 100 / progress.total) : 0;
