@@ -57,8 +57,6 @@ public:
         return !stopped_;
     }
 
-    [[nodiscard]] bool Stopped() const { return stopped_; }
-
 private:
     const YieldHook* hook_;
     Clock::duration interval_;
@@ -307,6 +305,18 @@ RunOutcome Join(const Blocks<Offset>& blocks, const SurvivorSet& survivors, Resu
     return started ? flush() : RunOutcome::kCompleted;
 }
 
+// Fewer than two blocks: the text comes back as it is.
+DeduplicateStats PassThrough(std::string_view text, std::uint64_t blockCount, ResultSink& sink) {
+    DeduplicateStats stats;
+    stats.bytesIn = stats.bytesOut = text.size();
+    stats.blocksRead = stats.blocksKept = blockCount;
+    sink.Reserve(text.size());
+    if (!text.empty() && !sink.Append(text)) {
+        stats.outcome = RunOutcome::kSinkFailed;
+    }
+    return stats;
+}
+
 template <typename Offset>
 DeduplicateStats Run(std::string_view text, std::string_view separator, ResultSink& sink,
                      const DeduplicateOptions& options) {
@@ -318,15 +328,10 @@ DeduplicateStats Run(std::string_view text, std::string_view separator, ResultSi
         stats.outcome = RunOutcome::kStopped;
         return stats;
     }
-    stats.blocksRead = blocks.count;
     if (blocks.count < 2) {
-        stats.blocksKept = blocks.count;
-        stats.bytesOut = text.size();
-        sink.Reserve(text.size());
-        stats.outcome =
-            text.empty() || sink.Append(text) ? RunOutcome::kCompleted : RunOutcome::kSinkFailed;
-        return stats;
+        return PassThrough(text, blocks.count, sink);
     }
+    stats.blocksRead = blocks.count;
     SurvivorSet survivors(blocks.count);
     std::size_t kept = 0;
     if (!SelectSurvivors(blocks, survivors, kept, pacer)) {
@@ -379,14 +384,7 @@ std::vector<std::string_view> SplitText(std::string_view text, std::string_view 
 DeduplicateStats DeduplicateBlocksTo(std::string_view text, std::string_view separator,
                                      ResultSink& sink, const DeduplicateOptions& options) {
     if (text.empty() || separator.empty()) {
-        DeduplicateStats stats;
-        stats.bytesIn = stats.bytesOut = text.size();
-        stats.blocksRead = stats.blocksKept = text.empty() ? 0 : 1;
-        sink.Reserve(text.size());
-        if (!text.empty() && !sink.Append(text)) {
-            stats.outcome = RunOutcome::kSinkFailed;
-        }
-        return stats;
+        return PassThrough(text, text.empty() ? 0 : 1, sink);
     }
     // 32-bit offsets halve the memory per block whenever the text allows them.
     if (!options.wideOffsets && text.size() < std::numeric_limits<std::uint32_t>::max()) {
