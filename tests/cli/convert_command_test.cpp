@@ -7,9 +7,9 @@
 
 #include "cli/operation_table.h"
 #include "encoding/code_page.h"
+#include "tests/cli/varnel_process.h"
 #include "tests/encoding/code_page_literals.h"
 #include "tests/support/hex.h"
-#include "tests/support/run_process.h"
 
 namespace varnel::cli {
 namespace {
@@ -17,14 +17,8 @@ namespace {
 using encoding::CodePage;
 using test::Big5;
 using test::Gbk;
-using test::ProcessResult;
 using test::ToHex;
 using test::Utf8;
-
-ProcessResult Varnel(std::vector<std::string> args, std::string_view input = {}) {
-    args.insert(args.begin(), test::ProgramPath(VARNEL_CLI_PATH));
-    return test::RunProcess(args, input);
-}
 
 // An argument as a user types it: Windows hands the program Unicode (converted to GBK or BIG5
 // by our tables); elsewhere the terminal's bytes arrive as they are.
@@ -35,10 +29,6 @@ std::string Typed(std::u16string_view units, CodePage elsewhere = CodePage::kGbk
 #else
     return encoding::Utf16ToMultiByte(elsewhere, units);
 #endif
-}
-
-std::size_t LineCount(const std::string& text) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 struct Case {

@@ -2,23 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/deduplicate.h"
-#include "tests/support/run_process.h"
+#include "tests/cli/varnel_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace varnel::cli {
 namespace {
-
-using test::ProcessResult;
-using test::RunProcess;
-
-ProcessResult Varnel(std::vector<std::string> args, std::string_view input = {}) {
-    args.insert(args.begin(), test::ProgramPath(VARNEL_CLI_PATH));
-    return RunProcess(args, input);
-}
-
-std::size_t LineCount(const std::string& text) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
 
 const std::string kSample =
     "777\r\n123\r\n321\r\n222\r\n333\r\n222\r\n321\r\n222\r\n555\r\n655\r\n777";

@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "engine/deduplicate.h"
+#include "tests/cli/varnel_process.h"
 #include "tests/support/file_marks.h"
 #include "tests/support/hex.h"
-#include "tests/support/run_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace varnel::cli {
@@ -20,11 +20,6 @@ using test::ProcessResult;
 using test::ReadFile;
 using test::TempDir;
 using test::ToHex;
-
-ProcessResult Varnel(std::vector<std::string> args, std::string_view input = {}) {
-    args.insert(args.begin(), test::ProgramPath(VARNEL_CLI_PATH));
-    return test::RunProcess(args, input);
-}
 
 // Arguments are UTF-8; Path::string() would give the ANSI form on Windows.
 std::string Arg(const fs::path& path) {
