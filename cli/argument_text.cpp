@@ -6,19 +6,9 @@
 
 namespace varnel::cli {
 
-namespace {
-
-#ifdef _WIN32
-constexpr bool kArgumentsAreUtf8 = true;
-#else
-constexpr bool kArgumentsAreUtf8 = false;
-#endif
-
-} // namespace
-
 ArgumentText TextFromArgument(std::string_view argument, bool utf8) {
     ArgumentText result;
-    if (!utf8 && !kArgumentsAreUtf8) {
+    if (!utf8 && !ArgumentsAreUnicode()) {
         result.text = TextUpToZero(argument);
         return result;
     }

@@ -16,6 +16,15 @@ struct ArgumentText {
     std::string error; // set when a character has no GBK form or the UTF-8 is invalid
 };
 
+// Whether arguments reach the program as Unicode text without being asked (Windows).
+[[nodiscard]] constexpr bool ArgumentsAreUnicode() {
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
 // `utf8`: the argument is UTF-8 and is converted (always so on Windows).
 [[nodiscard]] ArgumentText TextFromArgument(std::string_view argument, bool utf8 = false);
 

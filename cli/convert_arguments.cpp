@@ -99,14 +99,6 @@ ParsedValue FromBytes(std::string bytes, ValueKind kind) {
 
 } // namespace
 
-bool ArgumentsAreUnicode() {
-#ifdef _WIN32
-    return true;
-#else
-    return false;
-#endif
-}
-
 ParsedValue ParseArgument(std::string_view typed, ValueKind kind, bool unicode) {
     switch (kind) {
     case ValueKind::kInt32:

@@ -25,7 +25,4 @@ struct ParsedValue {
 // bytes are always taken as they are.
 [[nodiscard]] ParsedValue ValueFromInput(const Bytes& input, ValueKind kind, bool utf8);
 
-// Whether arguments reach the program as Unicode text without being asked (Windows).
-[[nodiscard]] bool ArgumentsAreUnicode();
-
 } // namespace varnel::cli

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/number_text.h"
+#include "cli/argument_text.h"
 #include "cli/command_line.h"
 #include "cli/convert_arguments.h"
 #include "cli/operation_table.h"
