@@ -1,5 +1,6 @@
 #include "cli/separator_escapes.h"
 
+#include "base/gbk_text.h"
 #include "base/hex_digit.h"
 
 namespace varnel::cli {
@@ -7,7 +8,7 @@ namespace varnel::cli {
 UnescapeResult UnescapeSeparator(std::string_view typed) {
     UnescapeResult result;
     for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (static_cast<unsigned char>(typed[i]) >= 0x80 && i + 1 < typed.size()) {
+        if (gbk::CharLength(typed, i) == 2) {
             result.bytes += typed.substr(i, 2);
             ++i;
             continue;

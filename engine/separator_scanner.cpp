@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/gbk_text.h"
+
 namespace varnel::engine {
 
 SeparatorScanner::SeparatorScanner(std::string_view text, std::string_view separator)
@@ -50,7 +52,7 @@ bool SeparatorScanner::IsCharacterStart(std::size_t pos) {
     // or the partner of a lead byte, the run starts a character. An even run ends at a character
     // start. A run that reaches the known start is counted from there.
     std::size_t runStart = pos;
-    while (runStart > knownStart_ && static_cast<unsigned char>(text_[runStart - 1]) >= 0x80) {
+    while (runStart > knownStart_ && gbk::IsLeadByte(text_[runStart - 1])) {
         --runStart;
     }
     const bool atStart = (pos - runStart) % 2 == 0;
