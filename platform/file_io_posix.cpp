@@ -68,13 +68,10 @@ ReadResult ReadStandardInput() {
     return detail::ReadToEnd(STDIN_FILENO, hint);
 }
 
-std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
-                                          const ReplaceOptions& /*options*/) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT ? std::nullopt
-                               : std::optional<FileError>(ErrorFromErrno(FileStep::kOpen, errno));
-    }
+namespace {
+
+// Why the existing file `path`, described by `info`, may not be replaced; nullopt when it may.
+std::optional<FileError> Refusal(const std::filesystem::path& path, const struct stat& info) {
     if (S_ISDIR(info.st_mode)) {
         return ErrorFromErrno(FileStep::kOpen, EISDIR);
     }
@@ -98,9 +95,21 @@ std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<FileError> CheckReplaceable(const std::filesystem::path& path,
+                                          const ReplaceOptions& /*options*/) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT ? std::nullopt
+                               : std::optional<FileError>(ErrorFromErrno(FileStep::kOpen, errno));
+    }
+    return Refusal(path, info);
+}
+
 std::optional<FileError> ReplaceFileContent(const std::filesystem::path& linkOrPath,
                                             std::span<const std::uint8_t> content,
-                                            const ReplaceOptions& options) {
+                                            const ReplaceOptions& /*options*/) {
     // The new content goes to the file a symbolic link names; renaming over the link itself
     // would replace the link with a copy and leave the file it names as it was.
     std::filesystem::path path = linkOrPath;
@@ -112,13 +121,15 @@ std::optional<FileError> ReplaceFileContent(const std::filesystem::path& linkOrP
             path = std::move(target);
         }
     }
-    if (auto refused = CheckReplaceable(path, options)) {
-        return refused;
-    }
     struct stat original {};
     const bool exists = stat(path.c_str(), &original) == 0;
     if (!exists && errno != ENOENT) {
         return ErrorFromErrno(FileStep::kOpen, errno);
+    }
+    if (exists) {
+        if (auto refused = Refusal(path, original)) {
+            return refused;
+        }
     }
 
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
