@@ -103,12 +103,16 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
+// A parameter as usage lines show it: "NAME", or "[NAME]" when it may be left out.
+std::string Synopsis(const Parameter& parameter) {
+    return parameter.defaultValue.empty() ? std::string(parameter.name)
+                                          : "[" + std::string(parameter.name) + "]";
+}
+
 std::string Usage(const Operation& operation) {
     std::string usage = CommandName(operation.method);
     for (const Parameter& parameter : operation.parameters) {
-        usage += ' ';
-        usage += parameter.defaultValue.empty() ? std::string(parameter.name)
-                                                : "[" + std::string(parameter.name) + "]";
+        usage += ' ' + Synopsis(parameter);
     }
     return usage;
 }
@@ -139,9 +143,7 @@ std::string ListOfOperations() {
     for (const Operation& operation : Operations()) {
         std::string arguments;
         for (const Parameter& parameter : operation.parameters) {
-            arguments += parameter.defaultValue.empty() ? std::string(parameter.name)
-                                                        : "[" + std::string(parameter.name) + "]";
-            arguments += ' ';
+            arguments += Synopsis(parameter) + ' ';
         }
         list += "  " + Padded(CommandName(operation.method), 26) + Padded(arguments, 30) + "-> " +
                 std::string(DescribeKind(operation.result)) + "\n";
