@@ -34,4 +34,10 @@ public:
     [[nodiscard]] virtual bool WindowClosed() = 0;
 };
 
+// The separator the window's choice names: "\r\n" when 单选框换行符 is selected, else the content
+// of 编辑框分隔符.
+[[nodiscard]] inline Text ChosenSeparator(BatchView& view) {
+    return view.LineBreakChosen() ? Text("\r\n") : view.TypedSeparator();
+}
+
 } // namespace varnel::app

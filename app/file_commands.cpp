@@ -39,7 +39,7 @@ bool RunBatch(BatchView& view, const std::vector<BatchItem>& items, ProgressText
         view.SetResultText(progressText(report.count, item.title));
         FileJobSettings settings;
         settings.encoding = FileEncodingFromIndex(view.EncodingIndex());
-        settings.separator = view.LineBreakChosen() ? Text("\r\n") : view.TypedSeparator();
+        settings.separator = ChosenSeparator(view);
         settings.yieldHook = &pump;
         const FileJobResult result = DeduplicateFileInPlace(item.path, settings);
         if (!result.written()) {

@@ -11,7 +11,7 @@ void TextCommands::Paste() {
 
 void TextCommands::Process() {
     view_.SetResultText(ProcessingText());
-    const Text separator = view_.LineBreakChosen() ? Text("\r\n") : view_.TypedSeparator();
+    const Text separator = ChosenSeparator(view_);
     const Text source = view_.SourceText();
 
     const engine::YieldHook pump = [this](const engine::RunProgress&) {
