@@ -54,10 +54,12 @@ bool RunBatch(BatchView& view, const std::vector<BatchItem>& items, ProgressText
     return true;
 }
 
-void ShowSummary(BatchView& view, const BatchReport& report, const Text& extraLines = {},
-                 bool folderNotListed = false) {
-    view.SetResultText(BatchSummary(report.count) + report.failureLines + extraLines);
-    view.ShowMessage(DoneMessage(report.notProcessed, folderNotListed), MessageTitle());
+// `folderNotListedLine`: FolderNotListedLine (never empty) when the folder could not be read,
+// else empty.
+void ShowSummary(BatchView& view, const BatchReport& report, const Text& folderNotListedLine = {}) {
+    view.SetResultText(BatchSummary(report.count) + report.failureLines + folderNotListedLine);
+    view.ShowMessage(DoneMessage(report.notProcessed, !folderNotListedLine.empty()),
+                     MessageTitle());
 }
 
 } // namespace
@@ -121,14 +123,10 @@ void FileCommands::ProcessFolder() {
     if (!open) {
         return;
     }
-    if (listing.error) {
-        ShowSummary(view_, report,
-                    FolderNotListedLine(platform::TextFromPath(listing.folder),
-                                        FailureReason(*listing.error)),
-                    true);
-    } else {
-        ShowSummary(view_, report);
-    }
+    ShowSummary(view_, report,
+                listing.error ? FolderNotListedLine(platform::TextFromPath(listing.folder),
+                                                    FailureReason(*listing.error))
+                              : Text());
 }
 
 } // namespace varnel::app
