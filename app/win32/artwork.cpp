@@ -202,9 +202,9 @@ public:
     [[nodiscard]] bool Ready() const { return bits_ != nullptr; }
     [[nodiscard]] HDC Dc() const { return dc_; }
     [[nodiscard]] HBITMAP Bitmap() const { return bitmap_; }
-    // Blue, green, red, unused: one pixel.
+    // Blue, green, red, unused: one pixel. GDI drawing into the canvas reaches these bits only
+    // after GdiFlush.
     [[nodiscard]] std::uint8_t* Pixel(int x, int y) const {
-        GdiFlush();
         return static_cast<std::uint8_t*>(bits_) +
                4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(size_) +
                     static_cast<std::size_t>(x));
@@ -249,6 +249,7 @@ HICON CreateProgramIcon(int size) {
     DrawIconPage(colour.Dc(), big);
     PatBlt(shape.Dc(), 0, 0, big, big, BLACKNESS);
     FillRound(shape.Dc(), {0, 0, big - 1, big - 1}, MulDiv(18, big, 64), kCard);
+    GdiFlush(); // the pixels are read from here on
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             unsigned sum[4] = {0, 0, 0, 0};
