@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/win32/dpi.h"
+#include "app/win32/gdi_canvas.h"
 #include "app/win32/wide_text.h"
 #include "app/window_texts.h"
 
@@ -33,27 +34,6 @@ constexpr Colour kSurvivor{13, 148, 136};
 constexpr Colour kTitle{255, 255, 255};
 constexpr Colour kSubtitle{214, 236, 255};
 constexpr Colour kAddress{165, 222, 240};
-
-// A bitmap selected into a memory DC for the lifetime of the object.
-class Canvas {
-public:
-    Canvas(HDC like, int width, int height)
-        : dc_(CreateCompatibleDC(like)), bitmap_(CreateCompatibleBitmap(like, width, height)),
-          old_(SelectObject(dc_, bitmap_)) {}
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    [[nodiscard]] HDC Dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
 
 class Scaler {
 public:

@@ -2,6 +2,7 @@
 
 #include "app/win32/artwork.h"
 #include "app/win32/dpi.h"
+#include "app/win32/gdi_canvas.h"
 
 namespace varnel::win32 {
 
@@ -20,14 +21,9 @@ void OnPaint(HWND banner) {
     GetClientRect(banner, &client);
     if (client.right > 0 && client.bottom > 0) {
         // Drawn off screen first, so that the picture never flickers.
-        HDC buffer = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        HGDIOBJ old = SelectObject(buffer, bitmap);
-        PaintBanner(buffer, client.right, client.bottom, WindowDpi(banner));
-        BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-        SelectObject(buffer, old);
-        DeleteObject(bitmap);
-        DeleteDC(buffer);
+        const Canvas buffer(dc, client.right, client.bottom);
+        PaintBanner(buffer.Dc(), client.right, client.bottom, WindowDpi(banner));
+        BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
     }
     EndPaint(banner, &paint);
 }
