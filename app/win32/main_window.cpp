@@ -9,6 +9,7 @@
 #include "app/win32/combo_field.h"
 #include "app/win32/message_pump.h"
 #include "app/win32/wide_text.h"
+#include "app/win32/work_area.h"
 #include "app/window_texts.h"
 
 namespace varnel::win32 {
@@ -123,13 +124,9 @@ bool MainWindow::Create() {
     }
     // Centred on the work area of its monitor, at the size for that monitor's DPI.
     const SIZE size = OuterSize();
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    const int left = area.left + ((area.right - area.left) - size.cx) / 2;
-    const int top = area.top + ((area.bottom - area.top) - size.cy) / 2;
-    SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = CentredOnWorkArea(window_, size, MONITOR_DEFAULTTOPRIMARY);
+    SetWindowPos(window_, nullptr, corner.x, corner.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/win32/combo_field.h"
 #include "app/win32/wide_text.h"
+#include "app/win32/work_area.h"
 
 namespace varnel::win32 {
 
@@ -71,15 +72,12 @@ std::int32_t WindowState(HWND handle) {
 }
 
 void CentreOnScreen(HWND handle) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(handle, MONITOR_DEFAULTTONEAREST), &monitor);
     RECT rect{};
     GetWindowRect(handle, &rect);
-    const RECT& area = monitor.rcWork;
-    const LONG left = area.left + ((area.right - area.left) - (rect.right - rect.left)) / 2;
-    const LONG top = area.top + ((area.bottom - area.top) - (rect.bottom - rect.top)) / 2;
-    SetWindowPos(handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = CentredOnWorkArea(handle, {rect.right - rect.left, rect.bottom - rect.top},
+                                           MONITOR_DEFAULTTONEAREST);
+    SetWindowPos(handle, nullptr, corner.x, corner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetWindowState(HWND handle, std::int32_t state) {
