@@ -12,7 +12,7 @@ namespace varnel::app {
 
 // "Varnel v1.0 - " followed by the contact line.
 [[nodiscard]] Text WindowCaption();
-// The contact line alone, also drawn on the banner.
+// The contact line alone (联系邮箱：…), as UTF-8: the second half of the caption.
 [[nodiscard]] std::u8string_view ContactLine();
 // 正在去重中..
 [[nodiscard]] Text ProcessingText();
