@@ -1,5 +1,8 @@
 #include "app/win32/wide_text.h"
 
+#include <cstdint>
+#include <span>
+
 #include "encoding/code_page.h"
 
 namespace varnel::win32 {
@@ -8,29 +11,40 @@ namespace {
 
 using encoding::CodePage;
 
-// wchar_t is a UTF-16 code unit on Windows.
-std::wstring AsWide(const std::u16string& units) {
-    return {units.begin(), units.end()};
+// wchar_t is a little-endian UTF-16 code unit on Windows, so the code-page functions' UTF-16LE
+// form reads and writes a wide string's own bytes: no u16string copy in between.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+std::wstring WideFrom(CodePage cp, std::string_view bytes) {
+    std::wstring wide(encoding::Utf16UnitCount(cp, bytes), L'\0');
+    (void)encoding::MultiByteToUtf16Le(
+        cp, bytes, {reinterpret_cast<std::uint8_t*>(wide.data()), wide.size() * sizeof(wchar_t)});
+    return wide;
+}
+
+// The text up to the first zero character, as a view.
+template <typename Char> std::basic_string_view<Char> UpToZero(std::basic_string_view<Char> text) {
+    return text.substr(0, text.find(Char{}));
 }
 
 } // namespace
 
 std::wstring WideFromGbk(std::string_view gbk) {
-    return AsWide(encoding::MultiByteToUtf16(CodePage::kGbk, TextUpToZero(gbk)));
+    return WideFrom(CodePage::kGbk, UpToZero(gbk));
 }
 
 Text GbkFromWide(std::wstring_view wide) {
-    const std::wstring_view::size_type zero = wide.find(L'\0');
-    if (zero != std::wstring_view::npos) {
-        wide = wide.substr(0, zero);
-    }
-    const std::u16string units(wide.begin(), wide.end());
-    return encoding::Utf16ToMultiByte(CodePage::kGbk, units, '?');
+    wide = UpToZero(wide);
+    const std::span<const std::uint8_t> units(reinterpret_cast<const std::uint8_t*>(wide.data()),
+                                              wide.size() * sizeof(wchar_t));
+    Text gbk(encoding::MultiByteCount(CodePage::kGbk, units), '\0');
+    (void)encoding::Utf16LeToMultiByte(CodePage::kGbk, units, gbk, '?');
+    return gbk;
 }
 
 std::wstring WideFromUtf8(std::u8string_view utf8) {
     const std::string_view bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-    return AsWide(encoding::MultiByteToUtf16(CodePage::kUtf8, bytes));
+    return WideFrom(CodePage::kUtf8, bytes);
 }
 
 std::wstring WindowText(HWND window) {
