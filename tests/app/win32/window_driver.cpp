@@ -1,5 +1,6 @@
 #include "tests/app/win32/window_driver.h"
 
+#include "app/win32/wide_text.h"
 #include "platform/native_path.h"
 #include "tests/support/message_box_guard_win.h"
 
@@ -38,11 +39,7 @@ HWND WindowTest::Control(settings::ControlId id) const {
 }
 
 std::wstring WindowTest::TextOf(settings::ControlId id) const {
-    HWND control = Control(id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(Control(id));
 }
 
 void WindowTest::SetText(settings::ControlId id, const std::wstring& text) {
