@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <set>
 
 #include "app/batch_texts.h"
 #include "engine/deduplicate.h"
 #include "platform/native_path.h"
+#include "tests/app/window_fakes.h"
 #include "tests/support/file_marks.h"
 #include "tests/support/hex.h"
 #include "tests/support/temp_dir.h"
@@ -18,82 +17,11 @@ namespace varnel::app {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadFile;
-using test::TempDir;
-
-class FakeView final : public BatchView {
-public:
-    int encodingIndex = 0;
-    bool lineBreak = true;
-    Text typedSeparator;
-    Text pattern = "*.txt";
-    bool closed = false;
-    std::vector<Text> resultTexts;
-    std::vector<std::pair<Text, Text>> messages;
-    int pumps = 0;
-    // Runs once, at the next pump: a nested click, a change of choice, the window closed.
-    std::function<void()> atNextPump;
-
-    int EncodingIndex() override { return encodingIndex; }
-    bool LineBreakChosen() override { return lineBreak; }
-    Text TypedSeparator() override { return typedSeparator; }
-    Text FilePattern() override { return pattern; }
-    void SetResultText(std::string_view gbk) override {
-        EXPECT_FALSE(closed) << "written into a closed window";
-        resultTexts.emplace_back(gbk);
-    }
-    void ShowMessage(std::string_view text, std::string_view title) override {
-        EXPECT_FALSE(closed) << "a message box after the window closed";
-        messages.emplace_back(text, title);
-    }
-    void ProcessPendingMessages() override {
-        ++pumps;
-        if (atNextPump) {
-            const auto action = std::move(atNextPump);
-            atNextPump = nullptr;
-            action();
-        }
-    }
-    bool WindowClosed() override { return closed; }
-};
-
-class FakeDialogs final : public FileDialogs {
-public:
-    std::deque<FileChoice> fileAnswers;
-    std::deque<fs::path> folderAnswers;
-    std::vector<FileOpenSettings> fileRequests;
-    std::vector<FolderBrowseSettings> folderRequests;
-    std::function<void()> whileOpen; // what the user does elsewhere while a dialog is open
-
-    FileChoice ChooseFilesToOpen(const FileOpenSettings& settings) override {
-        fileRequests.push_back(settings);
-        if (whileOpen) {
-            whileOpen();
-        }
-        FileChoice answer;
-        if (!fileAnswers.empty()) {
-            answer = fileAnswers.front();
-            fileAnswers.pop_front();
-        }
-        return answer;
-    }
-    fs::path ChooseFolder(const FolderBrowseSettings& settings) override {
-        folderRequests.push_back(settings);
-        if (whileOpen) {
-            whileOpen();
-        }
-        fs::path answer;
-        if (!folderAnswers.empty()) {
-            answer = folderAnswers.front();
-            folderAnswers.pop_front();
-        }
-        return answer;
-    }
-};
-
-FileChoice Chosen(std::vector<fs::path> paths) {
-    return {FileChoice::Outcome::kChosen, std::move(paths)};
-}
+using test::Chosen;
+using test::FakeDialogs;
+using test::FakeMainWindow;
+using varnel::test::ReadFile;
+using varnel::test::TempDir;
 
 Text Gbk(std::u8string_view utf8) {
     return GbkFromUtf8(utf8);
@@ -101,7 +29,7 @@ Text Gbk(std::u8string_view utf8) {
 
 struct Fixture {
     TempDir dir;
-    FakeView view;
+    FakeMainWindow view;
     FakeDialogs dialogs;
     FileCommands commands{view, dialogs};
 };
@@ -115,7 +43,7 @@ TEST(ProcessChosenFiles, ACancelledDialogChangesNothing) {
     EXPECT_EQ(f.dialogs.fileRequests[0].title, FilesDialogTitle());
     EXPECT_EQ(f.dialogs.fileRequests[0].filter, FilesDialogFilter());
     EXPECT_TRUE(f.dialogs.fileRequests[0].initialFolder.empty());
-    EXPECT_TRUE(f.view.resultTexts.empty());
+    EXPECT_TRUE(f.view.resultWrites.empty());
     EXPECT_TRUE(f.view.messages.empty());
 }
 
@@ -132,7 +60,7 @@ TEST(ProcessChosenFiles, ShowsProgressForEachFileThenTheSummaryAndTheMessage) {
     const std::vector<Text> expected = {ChosenFileProgress(3, 1, "a"),
                                         ChosenFileProgress(3, 2, "b"),
                                         ChosenFileProgress(3, 3, "c"), BatchSummary(3)};
-    EXPECT_EQ(f.view.resultTexts, expected);
+    EXPECT_EQ(f.view.resultWrites, expected);
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, Gbk(u8"完毕！"));
     EXPECT_EQ(f.view.messages[0].second, Gbk(u8"信息："));
@@ -148,28 +76,28 @@ TEST(ProcessChosenFiles, TakesTheChoicesOfTheWindowAsEachFileComesUp) {
     const auto second = f.dir.WriteFile("second.txt", "\xE4\xB8\xAD,\xE4\xB8\xAD"); // 中,中 UTF-8
     f.dialogs.fileAnswers.push_back(Chosen({first, second}));
     f.view.atNextPump = [&] { // the user changes the choices while the first file is done
-        f.view.encodingIndex = 1;
-        f.view.lineBreak = false;
-        f.view.typedSeparator = ",";
+        f.view.SetEncodingIndex(1);
+        f.view.SetLineBreakChosen(false);
+        f.view.SetTypedSeparator(",");
     };
     f.commands.ProcessChosenFiles();
     EXPECT_EQ(ReadFile(first), "a");
-    EXPECT_EQ(test::ToHex(ReadFile(second)), "D6 D0");
+    EXPECT_EQ(varnel::test::ToHex(ReadFile(second)), "D6 D0");
 }
 
 TEST(ProcessChosenFiles, NamesEachFileThatWasNotProcessed) {
     Fixture f;
     const auto good = f.dir.WriteFile("good.txt", "x\r\nx");
     const auto locked = f.dir.WriteFile("locked.txt", "y\r\ny");
-    ASSERT_TRUE(test::MarkFile(locked, test::FileMark::kReadOnly));
+    ASSERT_TRUE(varnel::test::MarkFile(locked, varnel::test::FileMark::kReadOnly));
     const auto gone = f.dir.WriteFile("gone.txt", "z");
     fs::remove(gone);
     const auto zero = f.dir.WriteFile("zero.txt", std::string("a\0b", 3));
     f.dialogs.fileAnswers.push_back(Chosen({good, locked, gone, zero}));
     f.commands.ProcessChosenFiles();
 
-    ASSERT_EQ(f.view.resultTexts.size(), 5u);
-    const Text& summary = f.view.resultTexts.back();
+    ASSERT_EQ(f.view.resultWrites.size(), 5u);
+    const Text& summary = f.view.resultWrites.back();
     const Text expectedStart =
         BatchSummary(4) + "\r\nlocked" + Gbk(u8"：") + Gbk(u8"只读文件，未改动");
     EXPECT_EQ(summary.rfind(expectedStart, 0), 0u) << summary;
@@ -188,7 +116,7 @@ TEST(ProcessChosenFiles, ASelectionTooLargeForTheDialogIsReportedNotTakenForACan
     Fixture f;
     f.dialogs.fileAnswers.push_back({FileChoice::Outcome::kTooMany, {}});
     f.commands.ProcessChosenFiles();
-    EXPECT_TRUE(f.view.resultTexts.empty());
+    EXPECT_TRUE(f.view.resultWrites.empty());
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, TooManyFilesMessage());
 }
@@ -199,7 +127,7 @@ TEST(ProcessChosenFiles, AWindowClosedWhileTheDialogIsOpenIsLeftAlone) {
     f.dialogs.fileAnswers.push_back(Chosen({file}));
     f.dialogs.whileOpen = [&] { f.view.closed = true; };
     f.commands.ProcessChosenFiles();
-    EXPECT_TRUE(f.view.resultTexts.empty());
+    EXPECT_TRUE(f.view.resultWrites.empty());
     EXPECT_TRUE(f.view.messages.empty());
     EXPECT_EQ(ReadFile(file), "a\r\na");
 }
@@ -217,7 +145,7 @@ TEST(ProcessChosenFiles, AWindowClosedDuringTheRunFinishesTheFileInHandOnly) {
     f.dialogs.fileAnswers.push_back(Chosen({first, second}));
     f.view.atNextPump = [&] { f.view.closed = true; };
     f.commands.ProcessChosenFiles();
-    EXPECT_EQ(f.view.resultTexts, std::vector<Text>{ChosenFileProgress(2, 1, "first")});
+    EXPECT_EQ(f.view.resultWrites, std::vector<Text>{ChosenFileProgress(2, 1, "first")});
     EXPECT_TRUE(f.view.messages.empty());
     EXPECT_TRUE(ReadFile(first) == engine::DeduplicateBlocks(longText, "\r\n")) << "finished";
     EXPECT_EQ(ReadFile(second), "b\r\nb");
@@ -236,7 +164,7 @@ TEST(ProcessChosenFiles, ASecondClickDuringARunRunsToItsEndFirst) {
     const std::vector<Text> expected = {ChosenFileProgress(2, 1, "a"),
                                         ChosenFileProgress(1, 1, "inner"), BatchSummary(1),
                                         ChosenFileProgress(2, 2, "b"), BatchSummary(2)};
-    EXPECT_EQ(f.view.resultTexts, expected);
+    EXPECT_EQ(f.view.resultWrites, expected);
     EXPECT_EQ(f.view.messages.size(), 2u);
     EXPECT_EQ(ReadFile(a), "a");
     EXPECT_EQ(ReadFile(b), "b");
@@ -248,8 +176,8 @@ TEST(ProcessChosenFiles, NamesOutsideCodePage936AreProcessedAndShownWithQuestion
     const auto file = f.dir.WriteFile(fs::path(u8"한국.txt"), "k\r\nk");
     f.dialogs.fileAnswers.push_back(Chosen({file}));
     f.commands.ProcessChosenFiles();
-    ASSERT_FALSE(f.view.resultTexts.empty());
-    EXPECT_EQ(f.view.resultTexts[0], ChosenFileProgress(1, 1, "??"));
+    ASSERT_FALSE(f.view.resultWrites.empty());
+    EXPECT_EQ(f.view.resultWrites[0], ChosenFileProgress(1, 1, "??"));
     EXPECT_EQ(ReadFile(file), "k");
 }
 
@@ -264,7 +192,7 @@ TEST(ProcessFolder, ACancelledBrowserChangesNothingAndTheChosenFolderIsRemembere
     EXPECT_FALSE(f.dialogs.folderRequests[0].showFiles);
     EXPECT_TRUE(f.dialogs.folderRequests[0].editBox);
     EXPECT_TRUE(f.dialogs.folderRequests[0].newStyle);
-    EXPECT_TRUE(f.view.resultTexts.empty());
+    EXPECT_TRUE(f.view.resultWrites.empty());
     EXPECT_TRUE(f.view.messages.empty());
 
     f.dialogs.folderAnswers.push_back(f.dir.Path());
@@ -284,24 +212,24 @@ TEST(ProcessFolder, ProcessesTheMatchingFilesOfTheFolderOnly) {
         f.dir.WriteFile(name, "x\r\nx");
     }
     const auto locked = f.dir.WriteFile("locked.txt", "y\r\ny");
-    ASSERT_TRUE(test::MarkFile(locked, test::FileMark::kReadOnly));
+    ASSERT_TRUE(varnel::test::MarkFile(locked, varnel::test::FileMark::kReadOnly));
     fs::create_directory(dir / "x.txt");
     fs::create_directory(dir / "sub");
     f.dir.WriteFile(fs::path("sub") / "c.txt", "x\r\nx");
     f.dialogs.folderAnswers.push_back(dir);
     f.commands.ProcessFolder();
 
-    ASSERT_EQ(f.view.resultTexts.size(), 5u);
+    ASSERT_EQ(f.view.resultWrites.size(), 5u);
     std::set<Text> titles; // in the order the file system lists them, which is not ours to fix
     for (std::size_t i = 0; i < 4; ++i) {
         const Text prefix = FolderFileProgress(i + 1, "");
-        const Text& shown = f.view.resultTexts[i];
+        const Text& shown = f.view.resultWrites[i];
         ASSERT_EQ(shown.rfind(prefix, 0), 0u) << "counted in order";
         titles.insert(shown.substr(prefix.size()));
     }
     EXPECT_EQ(titles, (std::set<Text>{"a", "B", "note", "locked"}));
     const Text summary = BatchSummary(4) + "\r\nlocked" + Gbk(u8"：只读文件，未改动");
-    EXPECT_EQ(f.view.resultTexts.back().rfind(summary, 0), 0u) << f.view.resultTexts.back();
+    EXPECT_EQ(f.view.resultWrites.back().rfind(summary, 0), 0u) << f.view.resultWrites.back();
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, DoneMessage(1));
     for (const char* name : {"a.txt", "B.TXT", "note.txt"}) {
@@ -318,10 +246,10 @@ TEST(ProcessFolder, PatternsThatMatchNothingStillGiveTheSummary) {
         Fixture f;
         f.dir.WriteFile("a.txt", "x\r\nx");
         f.dir.WriteFile("b.ini", "x\r\nx");
-        f.view.pattern = pattern;
+        f.view.SetFilePattern(pattern);
         f.dialogs.folderAnswers.push_back(f.dir.Path());
         f.commands.ProcessFolder();
-        EXPECT_EQ(f.view.resultTexts, std::vector<Text>{BatchSummary(0)}) << pattern;
+        EXPECT_EQ(f.view.resultWrites, std::vector<Text>{BatchSummary(0)}) << pattern;
         ASSERT_EQ(f.view.messages.size(), 1u) << pattern;
         EXPECT_EQ(f.view.messages[0].first, Gbk(u8"完毕！"));
         EXPECT_EQ(ReadFile(f.dir.Path() / "a.txt"), "x\r\nx");
@@ -334,13 +262,14 @@ TEST(ProcessFolder, APatternWithAFolderPartProcessesTheFilesWhereItLooked) {
     fs::create_directory(f.dir.Path() / "sub");
     f.dir.WriteFile(fs::path("sub") / "a.txt", "sub\r\nsub");
 #ifdef _WIN32
-    f.view.pattern = "sub\\*.txt";
+    f.view.SetFilePattern("sub\\*.txt");
 #else
-    f.view.pattern = "sub/*.txt";
+    f.view.SetFilePattern("sub/*.txt");
 #endif
     f.dialogs.folderAnswers.push_back(f.dir.Path());
     f.commands.ProcessFolder();
-    EXPECT_EQ(f.view.resultTexts, (std::vector<Text>{FolderFileProgress(1, "a"), BatchSummary(1)}));
+    EXPECT_EQ(f.view.resultWrites,
+              (std::vector<Text>{FolderFileProgress(1, "a"), BatchSummary(1)}));
     EXPECT_EQ(ReadFile(f.dir.Path() / "sub" / "a.txt"), "sub");
     EXPECT_EQ(ReadFile(f.dir.Path() / "a.txt"), "top\r\ntop");
 }
@@ -350,9 +279,9 @@ TEST(ProcessFolder, AFolderThatCannotBeListedIsReported) {
     const auto missing = f.dir.Path() / "gone";
     f.dialogs.folderAnswers.push_back(missing);
     f.commands.ProcessFolder();
-    ASSERT_EQ(f.view.resultTexts.size(), 1u);
+    ASSERT_EQ(f.view.resultWrites.size(), 1u);
     const Text expectedStart = BatchSummary(0) + Gbk(u8"\r\n无法读取文件夹 ");
-    EXPECT_EQ(f.view.resultTexts[0].rfind(expectedStart, 0), 0u) << f.view.resultTexts[0];
+    EXPECT_EQ(f.view.resultWrites[0].rfind(expectedStart, 0), 0u) << f.view.resultWrites[0];
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, DoneMessage(0, true));
 }
@@ -363,7 +292,7 @@ TEST(ProcessFolder, AWindowClosedWhileTheBrowserIsOpenIsLeftAlone) {
     f.dialogs.folderAnswers.push_back(f.dir.Path());
     f.dialogs.whileOpen = [&] { f.view.closed = true; };
     f.commands.ProcessFolder();
-    EXPECT_TRUE(f.view.resultTexts.empty());
+    EXPECT_TRUE(f.view.resultWrites.empty());
     EXPECT_TRUE(f.view.messages.empty());
     EXPECT_EQ(ReadFile(f.dir.Path() / "a.txt"), "x\r\nx");
 }
@@ -375,7 +304,7 @@ TEST(ProcessFolder, AWindowClosedBetweenFilesStopsTheRun) {
     f.dialogs.folderAnswers.push_back(f.dir.Path());
     f.view.atNextPump = [&] { f.view.closed = true; };
     f.commands.ProcessFolder();
-    ASSERT_EQ(f.view.resultTexts.size(), 1u);
+    ASSERT_EQ(f.view.resultWrites.size(), 1u);
     EXPECT_TRUE(f.view.messages.empty());
     const std::string a = ReadFile(f.dir.Path() / "a.txt");
     const std::string b = ReadFile(f.dir.Path() / "b.txt");

@@ -63,6 +63,14 @@ void FakeMainWindow::SetTypedSeparator(std::string_view gbk) {
     memory.WriteText(kMainWindowId, control::kSeparatorEdit, property::kEditText, gbk);
 }
 
+void FakeMainWindow::SetEncodingIndex(int index) {
+    memory.WriteInteger(kMainWindowId, control::kEncodingList, property::kComboIndex, index);
+}
+
+void FakeMainWindow::SetFilePattern(std::string_view gbk) {
+    memory.WriteText(kMainWindowId, control::kPatternEdit, property::kEditText, gbk);
+}
+
 varnel::Text FakeMainWindow::BoxText(settings::ControlId control) {
     return memory.ReadText(kMainWindowId, control, property::kEditText);
 }

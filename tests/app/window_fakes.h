@@ -1,10 +1,12 @@
 // The main window without a window system, for the tests of its commands and settings: the real
 // ControlView over MemoryControls filled as the window starts, a pump that runs a test's action,
-// a clipboard and a browser that only record.
+// a clipboard and a browser that only record, and file dialogs that give scripted answers.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -13,6 +15,7 @@
 #include "app/browser_opener.h"
 #include "app/clipboard.h"
 #include "app/control_view.h"
+#include "app/file_dialogs.h"
 #include "settings/memory_controls.h"
 
 namespace varnel::app::test {
@@ -40,6 +43,8 @@ public:
     // Shorthands for the controls.
     void SetLineBreakChosen(bool chosen);
     void SetTypedSeparator(std::string_view gbk);
+    void SetEncodingIndex(int index);
+    void SetFilePattern(std::string_view gbk);
     [[nodiscard]] Text BoxText(settings::ControlId control);
 
     settings::MemoryControls memory;
@@ -64,5 +69,46 @@ public:
         return true;
     }
 };
+
+// Each dialog records what it was asked and gives the next queued answer, once; with none left
+// it was cancelled.
+class FakeDialogs final : public FileDialogs {
+public:
+    std::deque<FileChoice> fileAnswers;
+    std::deque<std::filesystem::path> folderAnswers;
+    std::vector<FileOpenSettings> fileRequests;
+    std::vector<FolderBrowseSettings> folderRequests;
+    std::function<void()> whileOpen; // what the user does elsewhere while a dialog is open
+
+    FileChoice ChooseFilesToOpen(const FileOpenSettings& settings) override {
+        fileRequests.push_back(settings);
+        if (whileOpen) {
+            whileOpen();
+        }
+        FileChoice answer;
+        if (!fileAnswers.empty()) {
+            answer = fileAnswers.front();
+            fileAnswers.pop_front();
+        }
+        return answer;
+    }
+    std::filesystem::path ChooseFolder(const FolderBrowseSettings& settings) override {
+        folderRequests.push_back(settings);
+        if (whileOpen) {
+            whileOpen();
+        }
+        std::filesystem::path answer;
+        if (!folderAnswers.empty()) {
+            answer = folderAnswers.front();
+            folderAnswers.pop_front();
+        }
+        return answer;
+    }
+};
+
+// The file-open dialog's answer when `paths` were chosen.
+inline FileChoice Chosen(std::vector<std::filesystem::path> paths) {
+    return {FileChoice::Outcome::kChosen, std::move(paths)};
+}
 
 } // namespace varnel::app::test

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 #include "app/file_commands.h"
 #include "app/main_controls.h"
 #include "tests/app/win32/window_driver.h"
+#include "tests/app/window_fakes.h"
 #include "tests/support/temp_dir.h"
 
 namespace varnel::win32::test {
@@ -19,28 +19,6 @@ namespace {
 namespace control = app::control;
 namespace fs = std::filesystem;
 using varnel::test::ReadFile;
-
-class ScriptedDialogs final : public app::FileDialogs {
-public:
-    std::vector<fs::path> files; // chosen in the file-open dialog; none: cancelled
-    fs::path folder;             // chosen in the folder browser; empty: cancelled
-    std::function<void()> whileOpen;
-
-    app::FileChoice ChooseFilesToOpen(const app::FileOpenSettings&) override {
-        if (whileOpen) {
-            whileOpen();
-        }
-        return {files.empty() ? app::FileChoice::Outcome::kCancelled
-                              : app::FileChoice::Outcome::kChosen,
-                files};
-    }
-    fs::path ChooseFolder(const app::FolderBrowseSettings&) override {
-        if (whileOpen) {
-            whileOpen();
-        }
-        return folder;
-    }
-};
 
 class FileButtonsTest : public WindowTest {
 protected:
@@ -52,7 +30,7 @@ protected:
         return window;
     }
 
-    ScriptedDialogs dialogs_;
+    app::test::FakeDialogs dialogs_;
     std::unique_ptr<app::FileCommands> commands_;
 };
 
@@ -63,7 +41,7 @@ TEST_F(FileButtonsTest, ChosenFilesAreProcessedWithTheWindowsChoices) {
     SendMessageW(Control(control::kEncodingList), CB_SETCURSEL, 1, 0); // UTF-8
     SendMessageW(Control(control::kTypedRadio), BM_CLICK, 0, 0);
     SetText(control::kSeparatorEdit, L";");
-    dialogs_.files = {utf8, other};
+    dialogs_.fileAnswers.push_back(app::test::Chosen({utf8, other}));
     Click(control::kFilesButton);
 
     EXPECT_EQ(TextOf(control::kResultEdit), L"总 2 个文件去重完毕！");
@@ -86,7 +64,7 @@ TEST_F(FileButtonsTest, AFolderIsProcessedByThePatternInTheWindow) {
     const auto ini = dir_.WriteFile("b.ini", "b\r\nb");
     OpenBound();
     SetText(control::kPatternEdit, L"*.INI");
-    dialogs_.folder = dir_.Path();
+    dialogs_.folderAnswers.push_back(dir_.Path());
     Click(control::kFolderButton);
 
     EXPECT_EQ(TextOf(control::kResultEdit), L"总 1 个文件去重完毕！");
@@ -99,7 +77,7 @@ TEST_F(FileButtonsTest, AFolderIsProcessedByThePatternInTheWindow) {
 TEST_F(FileButtonsTest, AFileThatCannotBeProcessedIsNamedInTheResultBox) {
     const auto good = dir_.WriteFile("good.txt", "g\r\ng");
     OpenBound();
-    dialogs_.files = {good, dir_.Path() / "gone.txt"};
+    dialogs_.fileAnswers.push_back(app::test::Chosen({good, dir_.Path() / "gone.txt"}));
     Click(control::kFilesButton);
 
     const std::wstring result = TextOf(control::kResultEdit);
@@ -114,7 +92,7 @@ TEST_F(FileButtonsTest, ClosingTheWindowDuringABatchStopsItAfterTheFileInHand) {
     const auto first = dir_.WriteFile("first.txt", "1\r\n1");
     const auto second = dir_.WriteFile("second.txt", "2\r\n2");
     MainWindow& window = OpenBound();
-    dialogs_.files = {first, second};
+    dialogs_.fileAnswers.push_back(app::test::Chosen({first, second}));
     dialogs_.whileOpen = [&window] { PostMessageW(window.Handle(), WM_CLOSE, 0, 0); };
     Click(control::kFilesButton);
 
