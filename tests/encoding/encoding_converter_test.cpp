@@ -4,23 +4,17 @@
 
 #include <string>
 
-#include "encoding/code_page.h"
+#include "tests/encoding/code_page_literals.h"
 #include "tests/support/hex.h"
 
 namespace varnel::encoding {
 namespace {
 
+using test::Big5;
+using test::Gbk;
 using test::Hex;
 using test::HexText;
 using test::ToHex;
-
-// GBK bytes of a UTF-16 literal, through our own table (never the compiler's charset).
-Text Gbk(std::u16string_view units) {
-    return Utf16ToMultiByte(CodePage::kGbk, units);
-}
-Text Big5(std::u16string_view units) {
-    return Utf16ToMultiByte(CodePage::kBig5, units);
-}
 
 const EncodingConverter kConverter;
 
