@@ -11,10 +11,6 @@ namespace {
 
 using encoding::CodePage;
 
-Text Gbk(std::u8string_view utf8) {
-    return GbkFromUtf8(utf8);
-}
-
 Text Number(std::uint64_t n) {
     return std::to_string(n);
 }
@@ -46,8 +42,7 @@ const char8_t* WithoutReason(platform::FileStep step) {
 } // namespace
 
 Text GbkFromUtf8(std::string_view utf8) {
-    return TextUpToZero(encoding::Utf16ToMultiByte(
-        CodePage::kGbk, encoding::MultiByteToUtf16(CodePage::kUtf8, utf8), '?'));
+    return TextUpToZero(encoding::Recode(CodePage::kUtf8, CodePage::kGbk, utf8));
 }
 
 Text GbkFromUtf8(std::u8string_view utf8) {
@@ -55,46 +50,47 @@ Text GbkFromUtf8(std::u8string_view utf8) {
 }
 
 Text FilesDialogTitle() {
-    return Gbk(u8"请选择多个要去重的文件（请先设置好参数，并自行备份原文件）：");
+    return GbkFromUtf8(u8"请选择多个要去重的文件（请先设置好参数，并自行备份原文件）：");
 }
 
 Text FilesDialogFilter() {
-    return Gbk(u8"TXT文件|*.txt|INI文件|*.ini|全部文件|*.*");
+    return GbkFromUtf8(u8"TXT文件|*.txt|INI文件|*.ini|全部文件|*.*");
 }
 
 Text FolderDialogTitle() {
-    return Gbk(u8"请选择去重的文件所在文件夹（请先设置好参数，并自行备份原文件）：");
+    return GbkFromUtf8(u8"请选择去重的文件所在文件夹（请先设置好参数，并自行备份原文件）：");
 }
 
 Text DefaultFolderDialogTitle() {
-    return Gbk(u8"请选择一个文件夹");
+    return GbkFromUtf8(u8"请选择一个文件夹");
 }
 
 Text ChosenFileProgress(std::size_t count, std::size_t index, std::string_view title) {
-    return Gbk(u8"总 ") + Number(count) + Gbk(u8" 个文件，当前第 ") + Number(index) +
-           Gbk(u8" 个\r\n正在去重中..") + Text(title);
+    return GbkFromUtf8(u8"总 ") + Number(count) + GbkFromUtf8(u8" 个文件，当前第 ") +
+           Number(index) + GbkFromUtf8(u8" 个\r\n正在去重中..") + Text(title);
 }
 
 Text FolderFileProgress(std::size_t index, std::string_view title) {
-    return Gbk(u8"正在处理第 ") + Number(index) + Gbk(u8" 个文件\r\n正在去重中..") + Text(title);
+    return GbkFromUtf8(u8"正在处理第 ") + Number(index) + GbkFromUtf8(u8" 个文件\r\n正在去重中..") +
+           Text(title);
 }
 
 Text BatchSummary(std::size_t count) {
-    return Gbk(u8"总 ") + Number(count) + Gbk(u8" 个文件去重完毕！");
+    return GbkFromUtf8(u8"总 ") + Number(count) + GbkFromUtf8(u8" 个文件去重完毕！");
 }
 
 Text FailureLine(std::string_view title, std::string_view reason) {
-    return "\r\n" + Text(title) + Gbk(u8"：") + Text(reason);
+    return "\r\n" + Text(title) + GbkFromUtf8(u8"：") + Text(reason);
 }
 
 Text FolderNotListedLine(std::string_view folder, std::string_view reason) {
-    return Gbk(u8"\r\n无法读取文件夹 ") + Text(folder) + Gbk(u8"：") + Text(reason);
+    return GbkFromUtf8(u8"\r\n无法读取文件夹 ") + Text(folder) + GbkFromUtf8(u8"：") + Text(reason);
 }
 
 Text FailureReason(const platform::FileError& error) {
-    Text reason = Gbk(WithoutReason(error.step));
+    Text reason = GbkFromUtf8(WithoutReason(error.step));
     if (!error.reason.empty()) {
-        reason += Gbk(u8"（") + GbkFromUtf8(error.reason) + Gbk(u8"）");
+        reason += GbkFromUtf8(u8"（") + GbkFromUtf8(error.reason) + GbkFromUtf8(u8"）");
     }
     return reason;
 }
@@ -105,45 +101,48 @@ Text FailureReason(const FileJobResult& result) {
         return {};
     case FileJobStatus::kNotRead:
     case FileJobStatus::kNotWritten:
-        return result.fileError ? FailureReason(*result.fileError) : Gbk(u8"失败");
+        return result.fileError ? FailureReason(*result.fileError) : GbkFromUtf8(u8"失败");
     case FileJobStatus::kStopped:
-        return Gbk(u8"已停止，未改动");
+        return GbkFromUtf8(u8"已停止，未改动");
     case FileJobStatus::kNotCarried:
         break;
     }
-    const Text where = Gbk(u8"第 ") + Number(result.content.offset) + Gbk(u8" 字节处");
+    const Text where =
+        GbkFromUtf8(u8"第 ") + Number(result.content.offset) + GbkFromUtf8(u8" 字节处");
     switch (result.content.kind) {
     case encoding::AnsiStop::kZeroCharacter:
-        return where + Gbk(u8"有零字符，不能作为文本处理，未改动");
+        return where + GbkFromUtf8(u8"有零字符，不能作为文本处理，未改动");
     case encoding::AnsiStop::kNoGbkForm: {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(result.content.character));
-        return where + Gbk(u8"的字符 ") + code + Gbk(u8" 没有 GBK 编码，未改动");
+        return where + GbkFromUtf8(u8"的字符 ") + code + GbkFromUtf8(u8" 没有 GBK 编码，未改动");
     }
     case encoding::AnsiStop::kMalformed:
-        return where + Gbk(u8"编码无效，未改动");
+        return where + GbkFromUtf8(u8"编码无效，未改动");
     case encoding::AnsiStop::kNone:
         break;
     }
-    return Gbk(u8"失败");
+    return GbkFromUtf8(u8"失败");
 }
 
 Text DoneMessage(std::size_t notProcessed, bool folderNotListed) {
     if (folderNotListed) {
-        return Gbk(u8"完毕！\r\n文件夹无法读取，原因见结果框。");
+        return GbkFromUtf8(u8"完毕！\r\n文件夹无法读取，原因见结果框。");
     }
     if (notProcessed == 0) {
-        return Gbk(u8"完毕！");
+        return GbkFromUtf8(u8"完毕！");
     }
-    return Gbk(u8"完毕！\r\n有 ") + Number(notProcessed) + Gbk(u8" 个文件未能处理，原因见结果框。");
+    return GbkFromUtf8(u8"完毕！\r\n有 ") + Number(notProcessed) +
+           GbkFromUtf8(u8" 个文件未能处理，原因见结果框。");
 }
 
 Text MessageTitle() {
-    return Gbk(u8"信息：");
+    return GbkFromUtf8(u8"信息：");
 }
 
 Text TooManyFilesMessage() {
-    return Gbk(u8"选择的文件太多，超出了对话框能交回的范围，一个也没有处理。\r\n请分几次选择。");
+    return GbkFromUtf8(
+        u8"选择的文件太多，超出了对话框能交回的范围，一个也没有处理。\r\n请分几次选择。");
 }
 
 } // namespace varnel::app

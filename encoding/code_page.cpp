@@ -188,4 +188,8 @@ std::string Utf16ToMultiByte(CodePage cp, std::u16string_view units, char defaul
     return result;
 }
 
+std::string Recode(CodePage from, CodePage to, std::string_view bytes, char defaultChar) {
+    return Utf16ToMultiByte(to, MultiByteToUtf16(from, bytes), defaultChar);
+}
+
 } // namespace varnel::encoding

@@ -25,6 +25,10 @@ enum class CodePage { kGbk = 936, kBig5 = 950, kUtf8 = 65001 };
 [[nodiscard]] std::string Utf16ToMultiByte(CodePage cp, std::u16string_view units,
                                            char defaultChar = '?');
 
+// Bytes of code page `from` in code page `to`, through UTF-16: the two conversions above.
+[[nodiscard]] std::string Recode(CodePage from, CodePage to, std::string_view bytes,
+                                 char defaultChar = '?');
+
 // The same conversions in the platform's two-call form, on UTF-16 little-endian code units held
 // in bytes (two per unit, low byte first; an odd last byte takes no part): first ask for the size
 // of the result, then convert into a buffer of that size. The converting calls write at most

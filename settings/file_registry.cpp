@@ -38,18 +38,9 @@ bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && Fold(a) == Fold(b);
 }
 
-std::string Utf8FromGbk(std::string_view gbk) {
-    return encoding::Utf16ToMultiByte(CodePage::kUtf8,
-                                      encoding::MultiByteToUtf16(CodePage::kGbk, gbk));
-}
-
-Text GbkFromUtf8(std::string_view utf8) {
-    return encoding::Utf16ToMultiByte(CodePage::kGbk,
-                                      encoding::MultiByteToUtf16(CodePage::kUtf8, utf8));
-}
-
 std::string Quote(std::string_view gbk, bool raw) {
-    const std::string text = raw ? std::string(gbk) : Utf8FromGbk(gbk);
+    const std::string text =
+        raw ? std::string(gbk) : encoding::Recode(CodePage::kGbk, CodePage::kUtf8, gbk);
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -95,7 +86,8 @@ std::optional<std::string> Unquote(std::string_view line, std::size_t& pos) {
                 c = '\n';
             } else if (c == 'x' && pos + 2 < line.size() && HexDigitValue(line[pos + 1]) >= 0 &&
                        HexDigitValue(line[pos + 2]) >= 0) {
-                c = static_cast<char>(HexDigitValue(line[pos + 1]) * 16 + HexDigitValue(line[pos + 2]));
+                c = static_cast<char>(HexDigitValue(line[pos + 1]) * 16 +
+                                      HexDigitValue(line[pos + 2]));
                 pos += 2;
             }
         }
@@ -141,7 +133,8 @@ Tree Parse(std::string_view text) {
         const std::string_view word = Word(line, pos);
         if (word == "key") {
             if (const auto path = Unquote(line, pos)) {
-                tree.keys.push_back(Key{GbkFromUtf8(*path), {}});
+                tree.keys.push_back(
+                    Key{encoding::Recode(CodePage::kUtf8, CodePage::kGbk, *path), {}});
             }
         } else if (word == "value" && !tree.keys.empty()) {
             const auto name = Unquote(line, pos);
@@ -154,8 +147,11 @@ Tree Parse(std::string_view text) {
             value.type = type == "sz"          ? RegistryType::kString
                          : type == "expand_sz" ? RegistryType::kExpandString
                                                : RegistryType::kOther;
-            value.text = value.type == RegistryType::kOther ? *data : GbkFromUtf8(*data);
-            tree.keys.back().values.push_back(NamedValue{GbkFromUtf8(*name), value});
+            value.text = value.type == RegistryType::kOther
+                             ? *data
+                             : encoding::Recode(CodePage::kUtf8, CodePage::kGbk, *data);
+            tree.keys.back().values.push_back(
+                NamedValue{encoding::Recode(CodePage::kUtf8, CodePage::kGbk, *name), value});
         }
     }
     return tree;

@@ -91,16 +91,14 @@ std::string ToScheme(std::string_view gbk, ini::Scheme scheme) {
     if (scheme == ini::Scheme::kGbk) {
         return std::string(gbk);
     }
-    return encoding::Utf16ToMultiByte(CodePage::kUtf8,
-                                      encoding::MultiByteToUtf16(CodePage::kGbk, gbk));
+    return encoding::Recode(CodePage::kGbk, CodePage::kUtf8, gbk);
 }
 
 Text FromScheme(std::string_view text, ini::Scheme scheme) {
     if (scheme == ini::Scheme::kGbk) {
         return Text(text);
     }
-    return encoding::Utf16ToMultiByte(CodePage::kGbk,
-                                      encoding::MultiByteToUtf16(CodePage::kUtf8, text));
+    return encoding::Recode(CodePage::kUtf8, CodePage::kGbk, text);
 }
 
 // The file's text; an empty ANSI text for a missing file; nullopt when it exists but cannot be

@@ -12,15 +12,13 @@ Registry& SystemRegistry() {
 
 std::optional<Text> EnvironmentVariable(std::string_view name) {
     using encoding::CodePage;
-    const std::string utf8Name = encoding::Utf16ToMultiByte(
-        CodePage::kUtf8, encoding::MultiByteToUtf16(CodePage::kGbk, name));
+    const std::string utf8Name = encoding::Recode(CodePage::kGbk, CodePage::kUtf8, name);
     const char* value = std::getenv(utf8Name.c_str());
     if (value == nullptr) {
         return std::nullopt;
     }
     // The environment of a UTF-8 system.
-    return encoding::Utf16ToMultiByte(CodePage::kGbk,
-                                      encoding::MultiByteToUtf16(CodePage::kUtf8, value));
+    return encoding::Recode(CodePage::kUtf8, CodePage::kGbk, value);
 }
 
 } // namespace varnel::settings

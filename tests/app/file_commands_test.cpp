@@ -23,10 +23,6 @@ using test::FakeMainWindow;
 using varnel::test::ReadFile;
 using varnel::test::TempDir;
 
-Text Gbk(std::u8string_view utf8) {
-    return GbkFromUtf8(utf8);
-}
-
 struct Fixture {
     TempDir dir;
     FakeMainWindow view;
@@ -62,8 +58,8 @@ TEST(ProcessChosenFiles, ShowsProgressForEachFileThenTheSummaryAndTheMessage) {
                                         ChosenFileProgress(3, 3, "c"), BatchSummary(3)};
     EXPECT_EQ(f.view.resultWrites, expected);
     ASSERT_EQ(f.view.messages.size(), 1u);
-    EXPECT_EQ(f.view.messages[0].first, Gbk(u8"完毕！"));
-    EXPECT_EQ(f.view.messages[0].second, Gbk(u8"信息："));
+    EXPECT_EQ(f.view.messages[0].first, GbkFromUtf8(u8"完毕！"));
+    EXPECT_EQ(f.view.messages[0].second, GbkFromUtf8(u8"信息："));
     EXPECT_GE(f.view.pumps, 3);
     for (const auto& path : paths) {
         EXPECT_EQ(ReadFile(path), "2\r\n1");
@@ -99,14 +95,15 @@ TEST(ProcessChosenFiles, NamesEachFileThatWasNotProcessed) {
     ASSERT_EQ(f.view.resultWrites.size(), 5u);
     const Text& summary = f.view.resultWrites.back();
     const Text expectedStart =
-        BatchSummary(4) + "\r\nlocked" + Gbk(u8"：") + Gbk(u8"只读文件，未改动");
+        BatchSummary(4) + "\r\nlocked" + GbkFromUtf8(u8"：") + GbkFromUtf8(u8"只读文件，未改动");
     EXPECT_EQ(summary.rfind(expectedStart, 0), 0u) << summary;
-    EXPECT_NE(summary.find("\r\ngone" + Gbk(u8"：无法打开")), std::string::npos) << summary;
-    EXPECT_NE(summary.find("\r\nzero" + Gbk(u8"：第 1 字节处有零字符")), std::string::npos)
+    EXPECT_NE(summary.find("\r\ngone" + GbkFromUtf8(u8"：无法打开")), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\r\nzero" + GbkFromUtf8(u8"：第 1 字节处有零字符")), std::string::npos)
         << summary;
     EXPECT_EQ(summary.find("good"), std::string::npos) << "only the files not processed";
     ASSERT_EQ(f.view.messages.size(), 1u);
-    EXPECT_EQ(f.view.messages[0].first, Gbk(u8"完毕！\r\n有 3 个文件未能处理，原因见结果框。"));
+    EXPECT_EQ(f.view.messages[0].first,
+              GbkFromUtf8(u8"完毕！\r\n有 3 个文件未能处理，原因见结果框。"));
     EXPECT_EQ(ReadFile(good), "x");
     EXPECT_EQ(ReadFile(locked), "y\r\ny");
     EXPECT_FALSE(fs::exists(gone));
@@ -228,7 +225,7 @@ TEST(ProcessFolder, ProcessesTheMatchingFilesOfTheFolderOnly) {
         titles.insert(shown.substr(prefix.size()));
     }
     EXPECT_EQ(titles, (std::set<Text>{"a", "B", "note", "locked"}));
-    const Text summary = BatchSummary(4) + "\r\nlocked" + Gbk(u8"：只读文件，未改动");
+    const Text summary = BatchSummary(4) + "\r\nlocked" + GbkFromUtf8(u8"：只读文件，未改动");
     EXPECT_EQ(f.view.resultWrites.back().rfind(summary, 0), 0u) << f.view.resultWrites.back();
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, DoneMessage(1));
@@ -251,7 +248,7 @@ TEST(ProcessFolder, PatternsThatMatchNothingStillGiveTheSummary) {
         f.commands.ProcessFolder();
         EXPECT_EQ(f.view.resultWrites, std::vector<Text>{BatchSummary(0)}) << pattern;
         ASSERT_EQ(f.view.messages.size(), 1u) << pattern;
-        EXPECT_EQ(f.view.messages[0].first, Gbk(u8"完毕！"));
+        EXPECT_EQ(f.view.messages[0].first, GbkFromUtf8(u8"完毕！"));
         EXPECT_EQ(ReadFile(f.dir.Path() / "a.txt"), "x\r\nx");
     }
 }
@@ -280,7 +277,7 @@ TEST(ProcessFolder, AFolderThatCannotBeListedIsReported) {
     f.dialogs.folderAnswers.push_back(missing);
     f.commands.ProcessFolder();
     ASSERT_EQ(f.view.resultWrites.size(), 1u);
-    const Text expectedStart = BatchSummary(0) + Gbk(u8"\r\n无法读取文件夹 ");
+    const Text expectedStart = BatchSummary(0) + GbkFromUtf8(u8"\r\n无法读取文件夹 ");
     EXPECT_EQ(f.view.resultWrites[0].rfind(expectedStart, 0), 0u) << f.view.resultWrites[0];
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].first, DoneMessage(0, true));
