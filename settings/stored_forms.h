@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/date_time.h"
 #include "base/text.h"
 
 namespace varnel::settings {
@@ -32,6 +33,6 @@ inline constexpr std::string_view kFalseText = "\xBC\xD9";
 [[nodiscard]] std::optional<DateTime> ParseDateTime(std::string_view text);
 
 // What a stored date-time that does not parse reads as: 100-01-01 00:00:00.
-inline constexpr DateTime kUnparsedDateTime = -657434.0;
+inline constexpr DateTime kUnparsedDateTime = kMinDateTime;
 
 } // namespace varnel::settings
