@@ -2,7 +2,6 @@
 // mapping writes into a buffer of spaces as long as the input; the code-page conversions size
 // and convert in two calls each, a missing character ending the result (the zero byte stands in
 // for it).
-#include "encoding/byte_buffer.h"
 #include "encoding/chinese_script.h"
 #include "encoding/code_page.h"
 #include "encoding/converter_steps.h"
@@ -14,11 +13,7 @@ namespace {
 using detail::AsText;
 
 Text MapScript(std::string_view text, ChineseScript target) {
-    const std::string_view in = AsText(text);
-    Text out = SpaceText(static_cast<std::int64_t>(in.size()));
-    // On a size mismatch the buffer keeps its spaces, the documented result of a failed mapping.
-    [[maybe_unused]] const bool mapped = MapChineseScript(in, target, out);
-    return out;
+    return MapChineseScript(AsText(text), target);
 }
 
 Text Recode(std::string_view text, CodePage from, CodePage to) {
