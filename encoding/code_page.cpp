@@ -15,7 +15,6 @@
 namespace varnel::encoding {
 namespace {
 
-using detail::ByteCounter;
 using detail::ByteWriterOf;
 using detail::UnitCounter;
 using detail::UnitWriter;

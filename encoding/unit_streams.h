@@ -105,7 +105,6 @@ public:
     [[nodiscard]] std::size_t Count() const {
         return static_cast<std::size_t>(next_ - begin_) / kStep;
     }
-    [[nodiscard]] Unit* Next() const { return next_; }
 
 private:
     static void Store(Unit* at, char16_t unit) {
@@ -124,27 +123,7 @@ private:
     Unit* end_;
 };
 
-// Sinks for bytes. A character's bytes are put together, so none is ever split at the end.
-class ByteCounter {
-public:
-    bool Put(std::uint8_t) {
-        ++count_;
-        return true;
-    }
-    bool Put(std::uint8_t, std::uint8_t) {
-        count_ += 2;
-        return true;
-    }
-    bool Put(const std::uint8_t*, std::size_t n) {
-        count_ += n;
-        return true;
-    }
-    [[nodiscard]] std::size_t Count() const { return count_; }
-
-private:
-    std::size_t count_ = 0;
-};
-
+// Sink for bytes. A character's bytes are put together, so none is ever split at the end.
 template <bool kChecked> class ByteWriterOf {
 public:
     ByteWriterOf(char* begin, std::size_t size) : begin_(begin), next_(begin), end_(begin + size) {}
@@ -171,15 +150,12 @@ public:
         return true;
     }
     [[nodiscard]] std::size_t Count() const { return static_cast<std::size_t>(next_ - begin_); }
-    [[nodiscard]] char* Next() const { return next_; }
 
 private:
     char* begin_;
     char* next_;
     char* end_;
 };
-
-using ByteWriter = ByteWriterOf<true>;
 
 // Length of the run of ASCII bytes (below 0x80) at the start of p[0, n).
 [[nodiscard]] inline std::size_t AsciiRun(const std::uint8_t* p, std::size_t n) {
