@@ -19,7 +19,6 @@ constexpr std::string_view kMissing = "<missing>";
 
 class IniBackend : public StoreBackend {
 public:
-    std::string Name() const override { return "Ini"; }
     SettingsStore OpenStore(std::string_view section) override {
         SettingsStore store;
         store.Open(platform::TextFromPath(File()), section);
@@ -64,9 +63,6 @@ private:
 };
 
 class FileRegistryBackend : public RegistryBackend {
-public:
-    std::string Name() const override { return "FileRegistry"; }
-
 private:
     Registry& registry() override { return registry_; }
     varnel::test::TempDir dir_;
@@ -78,7 +74,6 @@ class WindowsRegistryBackend : public RegistryBackend {
 public:
     WindowsRegistryBackend() { Forget(); }
     ~WindowsRegistryBackend() override { Forget(); }
-    std::string Name() const override { return "WindowsRegistry"; }
 
 private:
     Registry& registry() override { return registry_; }

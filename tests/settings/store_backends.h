@@ -13,7 +13,6 @@ namespace varnel::settings::test {
 class StoreBackend {
 public:
     virtual ~StoreBackend() = default;
-    [[nodiscard]] virtual std::string Name() const = 0;
     // A store opened on a fresh, empty place (INI file or registry key) with `section` set.
     [[nodiscard]] virtual SettingsStore OpenStore(std::string_view section) = 0;
     // The stored text of `key` in `section`, as the back end holds it; "<missing>" when absent.
