@@ -124,11 +124,7 @@ bool NeedsQuotes(std::string_view value) {
     if (value.empty()) {
         return false;
     }
-    if (ini::IsBlank(value.front()) || ini::IsBlank(value.back())) {
-        return true;
-    }
-    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-           value.back() == value.front();
+    return ini::IsBlank(value.front()) || ini::IsBlank(value.back()) || ini::IsQuoted(value);
 }
 
 } // namespace

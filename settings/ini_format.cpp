@@ -98,11 +98,7 @@ KeyLine SplitKeyLine(std::string_view text) {
 }
 
 std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
+    return IsQuoted(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 // Where a section and a key stand in a file.
@@ -161,13 +157,16 @@ std::string_view TrimFront(std::string_view text) {
 }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
+    text = TrimFront(text);
     while (!text.empty() && IsBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+bool IsQuoted(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
 }
 
 std::optional<std::string> FindValue(std::string_view content, std::string_view section,

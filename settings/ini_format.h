@@ -55,4 +55,8 @@ FindValue(std::string_view content, std::string_view section, std::string_view k
 // `text` without white space at either end.
 [[nodiscard]] std::string_view Trim(std::string_view text);
 
+// True when `value` is enclosed in a matching pair of double or single quotes, which reading
+// removes.
+[[nodiscard]] bool IsQuoted(std::string_view value);
+
 } // namespace varnel::settings::ini
