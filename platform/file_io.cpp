@@ -1,6 +1,20 @@
 #include "platform/file_io.h"
 
+#include <system_error>
+
 namespace varnel::platform {
+
+std::optional<Bytes> ReadFileIfPresent(const std::filesystem::path& path) {
+    ReadResult read = ReadWholeFile(path);
+    if (read.ok()) {
+        return std::move(read.content);
+    }
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) {
+        return Bytes{};
+    }
+    return std::nullopt;
+}
 
 const char* DescribeStep(FileStep step) {
     switch (step) {

@@ -47,6 +47,10 @@ struct ReadResult {
 // opened for reading while others may read it but not write it (Windows sharing rules).
 [[nodiscard]] ReadResult ReadWholeFile(const std::filesystem::path& path);
 
+// The content of `path`, where a file that is not there reads as empty (a dangling symbolic link
+// is there); nullopt when something is there but cannot be read whole.
+[[nodiscard]] std::optional<Bytes> ReadFileIfPresent(const std::filesystem::path& path);
+
 // All of standard input, in binary mode.
 [[nodiscard]] ReadResult ReadStandardInput();
 

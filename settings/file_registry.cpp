@@ -175,15 +175,11 @@ std::optional<Tree> Load(const std::filesystem::path& file) {
     if (file.empty()) {
         return std::nullopt;
     }
-    const platform::ReadResult read = platform::ReadWholeFile(file);
-    if (read.ok()) {
-        return Parse(AsChars(read.content));
+    const std::optional<Bytes> content = platform::ReadFileIfPresent(file);
+    if (!content) {
+        return std::nullopt;
     }
-    std::error_code ec;
-    if (std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found) {
-        return Tree{};
-    }
-    return std::nullopt;
+    return Parse(AsChars(*content));
 }
 
 bool Save(const std::filesystem::path& file, const Tree& tree) {

@@ -1,7 +1,6 @@
 #include "settings/ini_file.h"
 
 #include <optional>
-#include <system_error>
 
 #include "base/gbk_text.h"
 #include "encoding/code_page.h"
@@ -104,16 +103,11 @@ Text FromScheme(std::string_view text, ini::Scheme scheme) {
 // The file's text; an empty ANSI text for a missing file; nullopt when it exists but cannot be
 // read (a write must then leave it alone).
 std::optional<IniText> Load(const std::filesystem::path& path) {
-    const platform::ReadResult read = platform::ReadWholeFile(path);
-    if (read.ok()) {
-        return Decode(read.content);
+    const std::optional<Bytes> content = platform::ReadFileIfPresent(path);
+    if (!content) {
+        return std::nullopt;
     }
-    std::error_code ec;
-    const auto status = std::filesystem::symlink_status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return IniText{};
-    }
-    return std::nullopt;
+    return Decode(*content);
 }
 
 bool HasLineBreak(std::string_view text) {

@@ -49,6 +49,21 @@ TEST(ReadWholeFile, ReportsWhyAFileCannotBeRead) {
     EXPECT_FALSE(folder.ok());
 }
 
+TEST(ReadFileIfPresent, ReadsOnlyAMissingFileAsEmpty) {
+    TempDir dir;
+    const std::string content("a\0\xD6\xD0", 4);
+    const auto present = ReadFileIfPresent(dir.WriteFile("f.bin", content));
+    ASSERT_TRUE(present.has_value());
+    EXPECT_EQ(AsChars(*present), content);
+
+    const auto missing = ReadFileIfPresent(dir.Path() / "missing.txt");
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_TRUE(missing->empty());
+    EXPECT_FALSE(fs::exists(dir.Path() / "missing.txt")) << "a read must never create the file";
+
+    EXPECT_FALSE(ReadFileIfPresent(dir.Path()).has_value()) << "a folder is there but unreadable";
+}
+
 TEST(ReplaceFileContent, CreatesAndReplacesWithNothingLeftBehind) {
     TempDir dir;
     const auto path = dir.Path() / "data.txt";
