@@ -17,7 +17,7 @@ Text MapScript(std::string_view text, ChineseScript target) {
 }
 
 Text Recode(std::string_view text, CodePage from, CodePage to) {
-    return detail::UnicodeToTextOf(to, detail::TerminatedToUnicode(from, AsText(text)));
+    return detail::UnicodeToTextOf(to, detail::ToUnicode(from, AsText(text), 1));
 }
 
 } // namespace

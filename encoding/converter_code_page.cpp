@@ -10,19 +10,15 @@ namespace varnel::encoding {
 namespace {
 
 using detail::AsText;
-using detail::TerminatedToUnicode;
+using detail::ToUnicode;
 using detail::UnicodeToTextOf;
-
-std::span<const std::uint8_t> WholeUnits(std::span<const std::uint8_t> unicode) {
-    return unicode.first(ByteCount(unicode) / 2 * 2);
-}
 
 } // namespace
 
 Bytes EncodingConverter::AnsiToUnicode(std::string_view text) const {
     if (AsText(text).empty())
         return {};
-    return TerminatedToUnicode(CodePage::kGbk, AsText(text));
+    return ToUnicode(CodePage::kGbk, AsText(text), 1);
 }
 
 Text EncodingConverter::UnicodeToAnsi(std::span<const std::uint8_t> unicode) const {
@@ -30,17 +26,14 @@ Text EncodingConverter::UnicodeToAnsi(std::span<const std::uint8_t> unicode) con
 }
 
 Bytes EncodingConverter::Utf8ToUnicode(std::span<const std::uint8_t> utf8) const {
-    const std::size_t units = Utf16UnitCount(CodePage::kUtf8, AsChars(utf8));
-    Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
-    MultiByteToUtf16Le(CodePage::kUtf8, AsChars(utf8), unicode);
-    return unicode;
+    return ToUnicode(CodePage::kUtf8, AsChars(utf8));
 }
 
 Bytes EncodingConverter::UnicodeToUtf8(std::span<const std::uint8_t> unicode) const {
-    const std::span<const std::uint8_t> units = WholeUnits(unicode);
-    const std::size_t size = MultiByteCount(CodePage::kUtf8, units);
+    // An odd last byte takes no part (see Utf16LeToMultiByte).
+    const std::size_t size = MultiByteCount(CodePage::kUtf8, unicode);
     Bytes utf8 = ZeroBytes(static_cast<std::int64_t>(size));
-    Utf16LeToMultiByte(CodePage::kUtf8, units,
+    Utf16LeToMultiByte(CodePage::kUtf8, unicode,
                        std::span(reinterpret_cast<char*>(utf8.data()), utf8.size()));
     return utf8;
 }

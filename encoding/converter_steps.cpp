@@ -4,20 +4,20 @@
 
 namespace varnel::encoding::detail {
 
-Bytes TerminatedToUnicode(CodePage cp, std::string_view text) {
-    // The terminating zero always decodes alone to a zero unit (a lead byte before it gives "?"
-    // on its own), so it is the last unit of the zeroed buffer.
-    const std::size_t units = Utf16UnitCount(cp, text) + 1;
+Bytes ToUnicode(CodePage cp, std::string_view bytes, std::size_t zeroUnits) {
+    // A terminating zero always decodes alone to a zero unit (a lead byte before it gives "?" on
+    // its own), so the zero units are the last of the zeroed buffer.
+    const std::size_t units = Utf16UnitCount(cp, bytes) + zeroUnits;
     Bytes unicode = ZeroBytes(static_cast<std::int64_t>(2 * units));
-    MultiByteToUtf16Le(cp, text, unicode);
+    MultiByteToUtf16Le(cp, bytes, unicode);
     return unicode;
 }
 
 Text UnicodeToTextOf(CodePage cp, std::span<const std::uint8_t> unicode) {
-    const auto units = unicode.first(ByteCount(unicode) / 2 * 2);
-    const std::size_t size = MultiByteCount(cp, units);
+    // An odd last byte takes no part (see Utf16LeToMultiByte).
+    const std::size_t size = MultiByteCount(cp, unicode);
     Text out = SpaceText(static_cast<std::int64_t>(size));
-    Utf16LeToMultiByte(cp, units, out, '\0');
+    Utf16LeToMultiByte(cp, unicode, out, '\0');
     // In place: the result is never copied.
     const std::size_t zero = out.find('\0');
     if (zero != Text::npos) {

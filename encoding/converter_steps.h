@@ -16,9 +16,9 @@ namespace varnel::encoding::detail {
     return text.substr(0, text.find('\0'));
 }
 
-// The UTF-16LE code units of `text` followed by one zero unit, as a length of -1 hands the text
-// and its terminator to MultiByteToWideChar.
-[[nodiscard]] Bytes TerminatedToUnicode(CodePage cp, std::string_view text);
+// The UTF-16LE code units of `bytes` followed by `zeroUnits` zero units: one for a text and its
+// terminator, as a length of -1 hands them to MultiByteToWideChar.
+[[nodiscard]] Bytes ToUnicode(CodePage cp, std::string_view bytes, std::size_t zeroUnits = 0);
 
 // The code units in code page `cp` with the zero byte as default character, cut at the first
 // zero: a zero unit or a unit without a form ends the text. An odd last byte takes no part.
