@@ -1,8 +1,8 @@
 // Codes of single characters: printable ASCII, GB2312 zone and position, and the internal code
 // (the GBK bytes) in hexadecimal.
+#include "base/hex_digit.h"
 #include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
-#include "encoding/hex_digits.h"
 
 namespace varnel::encoding {
 namespace {
@@ -23,7 +23,7 @@ void AppendInternalCode(Text& out, std::uint8_t b) {
     if (b < 128) {
         out += '1';
     }
-    detail::AppendHexByte(out, b);
+    AppendHexByte(out, b);
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "base/gbk_text.h"
+#include "base/hex_digit.h"
 #include "base/number_text.h"
 #include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
-#include "encoding/hex_digits.h"
 
 namespace varnel::encoding {
 namespace {
@@ -22,7 +22,7 @@ std::int32_t FromModular(std::uint32_t value) {
 std::int32_t ReadDigits(std::string_view lower, std::uint32_t radix) {
     std::uint32_t value = 0;
     for (const char c : lower) {
-        int digit = detail::HexDigitValue(c);
+        int digit = HexDigitValue(c);
         if (digit < 0 || static_cast<std::uint32_t>(digit) >= radix || (c >= 'A' && c <= 'F')) {
             digit = 0;
         }
@@ -75,9 +75,9 @@ Text EncodingConverter::BytesToHex(std::span<const std::uint8_t> source) const {
     out.reserve(2 * source.size());
     for (const std::uint8_t b : source) {
         if (b >= 16) {
-            out += detail::kHexDigits[b >> 4];
+            out += kUpperHexDigits[b >> 4];
         }
-        out += detail::kHexDigits[b & 15];
+        out += kUpperHexDigits[b & 15];
     }
     return out;
 }

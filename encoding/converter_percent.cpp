@@ -1,8 +1,8 @@
 // Percent encoding: URL texts, where only unsafe bytes are escaped, and byte buffers, where every
 // byte is. Both work byte by byte, so each byte of a double-byte character is escaped alone.
+#include "base/hex_digit.h"
 #include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
-#include "encoding/hex_digits.h"
 
 namespace varnel::encoding {
 namespace {
@@ -15,7 +15,7 @@ int EscapeDigit(std::string_view text, std::size_t pos) {
     if (pos >= text.size()) {
         return 0;
     }
-    const int value = detail::HexDigitValue(text[pos]);
+    const int value = HexDigitValue(text[pos]);
     return value < 0 ? -2 : value;
 }
 
@@ -56,7 +56,7 @@ Text EncodingConverter::UrlEncode(std::string_view source) const {
             out += c;
         } else {
             out += '%';
-            detail::AppendHexByte(out, b);
+            AppendHexByte(out, b);
         }
     }
     return out;
@@ -68,7 +68,7 @@ Bytes EncodingConverter::PercentEncodeBytes(std::span<const std::uint8_t> source
     out.reserve(3 * source.size());
     for (const std::uint8_t b : source) {
         out.push_back(percent ? '%' : '=');
-        detail::AppendHexByte(out, b);
+        AppendHexByte(out, b);
     }
     return out;
 }
@@ -76,8 +76,8 @@ Bytes EncodingConverter::PercentEncodeBytes(std::span<const std::uint8_t> source
 Bytes EncodingConverter::PercentDecodeBytes(std::span<const std::uint8_t> source) const {
     Bytes out(source.size() / 3);
     for (std::size_t k = 0; k < out.size(); ++k) {
-        out[k] = detail::HexPairValue(static_cast<char>(source[3 * k + 1]),
-                                      static_cast<char>(source[3 * k + 2]));
+        out[k] = HexPairValue(static_cast<char>(source[3 * k + 1]),
+                              static_cast<char>(source[3 * k + 2]));
     }
     return out;
 }

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/gbk_text.h"
+#include "base/hex_digit.h"
 #include "encoding/converter_steps.h"
 #include "encoding/encoding_converter.h"
-#include "encoding/hex_digits.h"
 #include "encoding/radix_conversion.h"
 
 namespace varnel::encoding {
@@ -123,7 +123,7 @@ std::int32_t ReadFromLeft(std::string_view text, std::uint32_t base, auto digitO
 
 // Looked up after upper-casing, which leaves the second byte of a double-byte character alone.
 int UpperHexDigitOrMinusTwo(char c) {
-    const std::size_t index = detail::kHexDigits.find(c);
+    const std::size_t index = kUpperHexDigits.find(c);
     return index == std::string_view::npos ? -2 : static_cast<int>(index);
 }
 
@@ -136,7 +136,7 @@ Text PowerOfTwoDigits(std::int64_t value, unsigned bits) {
     auto rest = static_cast<std::uint64_t>(value);
     Text reversed;
     while (rest != 0) {
-        reversed += detail::kHexDigits[static_cast<std::size_t>(rest & ((1u << bits) - 1))];
+        reversed += kUpperHexDigits[static_cast<std::size_t>(rest & ((1u << bits) - 1))];
         rest >>= bits;
     }
     return Text(reversed.rbegin(), reversed.rend());
@@ -222,7 +222,7 @@ Text EncodingConverter::IntegerToHex(std::int64_t value, bool colour) const {
 
 Text EncodingConverter::ByteToHex(std::int32_t value) const {
     Text out;
-    detail::AppendHexByte(out, static_cast<std::uint8_t>(value & 0xFF));
+    AppendHexByte(out, static_cast<std::uint8_t>(value & 0xFF));
     return out;
 }
 

@@ -1,7 +1,7 @@
 // A text as the hexadecimal codes of its UTF-16 code units and back, through the converter's own
 // AnsiToUnicode and UnicodeToAnsi.
+#include "base/hex_digit.h"
 #include "encoding/encoding_converter.h"
-#include "encoding/hex_digits.h"
 
 namespace varnel::encoding {
 
@@ -14,8 +14,8 @@ Text EncodingConverter::TextToUnicodeHex(std::string_view gbk) const {
     Text out;
     out.reserve(4 * units);
     for (std::size_t i = 0; i < units; ++i) {
-        detail::AppendHexByte(out, unicode[2 * i + 1]);
-        detail::AppendHexByte(out, unicode[2 * i]);
+        AppendHexByte(out, unicode[2 * i + 1]);
+        AppendHexByte(out, unicode[2 * i]);
     }
     return out;
 }
@@ -27,8 +27,8 @@ Text EncodingConverter::UnicodeHexToText(std::string_view hex) const {
     unicode.reserve(2 * units + 2);
     for (std::size_t i = 0; i < units; ++i) {
         const std::string_view unit = digits.substr(4 * i, 4);
-        unicode.push_back(detail::HexPairValue(unit[2], unit[3]));
-        unicode.push_back(detail::HexPairValue(unit[0], unit[1]));
+        unicode.push_back(HexPairValue(unit[2], unit[3]));
+        unicode.push_back(HexPairValue(unit[0], unit[1]));
     }
     unicode.push_back(0);
     unicode.push_back(0);

@@ -53,8 +53,7 @@ std::string Quote(std::string_view gbk, bool raw) {
             out += "\\n";
         } else if (byte < 0x20 || byte == 0x7F || (raw && byte >= 0x80)) {
             out += "\\x";
-            out += kUpperHexDigits[byte >> 4];
-            out += kUpperHexDigits[byte & 15];
+            AppendHexByte(out, byte);
         } else {
             out += c;
         }

@@ -36,15 +36,12 @@ Bytes Hex(std::string_view pairs) {
 }
 
 std::string ToHex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
     for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
         if (!out.empty()) {
             out += ' ';
         }
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
+        AppendHexByte(out, static_cast<std::uint8_t>(c));
     }
     return out;
 }
