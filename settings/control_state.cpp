@@ -50,6 +50,19 @@ bool LoadChecked(SettingsStore& store, ControlAccess& controls, WindowId window,
     return controls.ReadBool(window, control, checked);
 }
 
+// The edit and combo text pairs differ only in the number of their text property.
+bool SaveTextOf(SettingsStore& store, std::string_view key, ControlAccess& controls,
+                WindowId window, ControlId control, int text) {
+    return store.WriteText(key, controls.ReadText(window, control, text));
+}
+
+Text LoadTextOf(SettingsStore& store, std::string_view key, ControlAccess& controls,
+                WindowId window, ControlId control, int text) {
+    const Text current = controls.ReadText(window, control, text);
+    controls.WriteText(window, control, text, store.ReadText(key, current));
+    return controls.ReadText(window, control, text);
+}
+
 } // namespace
 
 bool SettingsStore::SaveMenuCheck(ControlAccess& controls, WindowId window, ControlId item) {
@@ -95,26 +108,22 @@ Text SettingsStore::LoadEditLines(std::string_view key, ControlAccess& controls,
 
 bool SettingsStore::SaveEditText(std::string_view key, ControlAccess& controls, WindowId window,
                                  ControlId control) {
-    return WriteText(key, controls.ReadText(window, control, property::kEditText));
+    return SaveTextOf(*this, key, controls, window, control, property::kEditText);
 }
 
 Text SettingsStore::LoadEditText(std::string_view key, ControlAccess& controls, WindowId window,
                                  ControlId control) {
-    const Text current = controls.ReadText(window, control, property::kEditText);
-    controls.WriteText(window, control, property::kEditText, ReadText(key, current));
-    return controls.ReadText(window, control, property::kEditText);
+    return LoadTextOf(*this, key, controls, window, control, property::kEditText);
 }
 
 bool SettingsStore::SaveComboText(std::string_view key, ControlAccess& controls, WindowId window,
                                   ControlId control) {
-    return WriteText(key, controls.ReadText(window, control, property::kComboText));
+    return SaveTextOf(*this, key, controls, window, control, property::kComboText);
 }
 
 Text SettingsStore::LoadComboText(std::string_view key, ControlAccess& controls, WindowId window,
                                   ControlId control) {
-    const Text current = controls.ReadText(window, control, property::kComboText);
-    controls.WriteText(window, control, property::kComboText, ReadText(key, current));
-    return controls.ReadText(window, control, property::kComboText);
+    return LoadTextOf(*this, key, controls, window, control, property::kComboText);
 }
 
 void SettingsStore::SaveWindowPlacement(ControlAccess& controls, WindowId window,
