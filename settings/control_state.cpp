@@ -134,9 +134,10 @@ void SettingsStore::SaveWindowPlacement(ControlAccess& controls, WindowId window
     const auto read = [&](int number) {
         return controls.ReadInteger(window, kWindowItself, number);
     };
+    const std::int32_t state = read(property::kWindowState);
     // The callers of the placement pair have no use for the write flags.
-    (void)WriteNumber(kStateKey, read(property::kWindowState));
-    if (read(property::kWindowState) >= 2) {
+    (void)WriteNumber(kStateKey, state);
+    if (state >= 2) {
         return; // minimized or maximized: the rectangle is not the one to restore
     }
     (void)WriteNumber(kLeftKey, read(property::kLeft));
