@@ -78,6 +78,10 @@ Text ToHalfWidth(std::string_view text) {
 
 namespace {
 
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 template <typename Map> Text MapAsciiLetters(std::string_view text, Map map) {
     Text out(text);
     std::size_t pos = 0;
@@ -99,8 +103,24 @@ Text AsciiUpper(std::string_view text) {
 }
 
 Text AsciiLower(std::string_view text) {
-    return MapAsciiLetters(
-        text, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return MapAsciiLetters(text, LowerAscii);
+}
+
+// A lead byte compares as itself, never equal to an ASCII byte, so equal texts have their
+// characters in the same places and walking `a` alone is enough.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < a.size();) {
+        const std::size_t len = CharLength(a, pos);
+        if (len == 1 ? LowerAscii(a[pos]) != LowerAscii(b[pos])
+                     : a.substr(pos, 2) != b.substr(pos, 2)) {
+            return false;
+        }
+        pos += len;
+    }
+    return true;
 }
 
 } // namespace varnel::gbk

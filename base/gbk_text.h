@@ -38,4 +38,8 @@ constexpr bool IsLeadByte(char byte) {
 [[nodiscard]] Text AsciiUpper(std::string_view text);
 [[nodiscard]] Text AsciiLower(std::string_view text);
 
+// Whether AsciiLower(a) == AsciiLower(b), without making either: ASCII letters compare
+// case-insensitively, double-byte characters byte for byte.
+[[nodiscard]] bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 } // namespace varnel::gbk

@@ -34,10 +34,6 @@ Text Fold(std::string_view name) {
     return gbk::AsciiLower(name);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && Fold(a) == Fold(b);
-}
-
 std::string Quote(std::string_view gbk, bool raw) {
     const std::string text =
         raw ? std::string(gbk) : encoding::Recode(CodePage::kGbk, CodePage::kUtf8, gbk);
@@ -189,7 +185,7 @@ bool Save(const std::filesystem::path& file, const Tree& tree) {
 
 Key* FindKey(Tree& tree, std::string_view path) {
     for (Key& key : tree.keys) {
-        if (SameName(key.path, path)) {
+        if (gbk::EqualsIgnoringAsciiCase(key.path, path)) {
             return &key;
         }
     }
@@ -241,7 +237,7 @@ bool FileRegistry::SetValue(std::string_view keyPath, std::string_view name,
         key = &tree->keys.back();
     }
     for (NamedValue& v : key->values) {
-        if (SameName(v.name, name)) {
+        if (gbk::EqualsIgnoringAsciiCase(v.name, name)) {
             v.value = value;
             return Save(file_, *tree);
         }
@@ -261,7 +257,7 @@ std::optional<RegistryValue> FileRegistry::GetValue(std::string_view keyPath,
         return std::nullopt;
     }
     for (const NamedValue& v : key->values) {
-        if (SameName(v.name, name)) {
+        if (gbk::EqualsIgnoringAsciiCase(v.name, name)) {
             return v.value;
         }
     }
@@ -275,7 +271,8 @@ bool FileRegistry::DeleteKey(std::string_view keyPath) {
     }
     const Text prefix = Fold(keyPath) + "\\";
     std::erase_if(tree->keys, [&](const Key& key) {
-        return SameName(key.path, keyPath) || Fold(key.path).starts_with(prefix);
+        return gbk::EqualsIgnoringAsciiCase(key.path, keyPath) ||
+               Fold(key.path).starts_with(prefix);
     });
     return Save(file_, *tree);
 }

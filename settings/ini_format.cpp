@@ -1,5 +1,6 @@
 #include "settings/ini_format.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/gbk_text.h"
@@ -49,21 +50,11 @@ char AsciiLower(char c) {
 }
 
 bool NamesEqual(std::string_view a, std::string_view b, Scheme scheme) {
-    if (a.size() != b.size()) {
-        return false;
+    if (scheme == Scheme::kGbk) {
+        return gbk::EqualsIgnoringAsciiCase(a, b);
     }
-    for (std::size_t pos = 0; pos < a.size();) {
-        const std::size_t len = CharLength(a, pos, scheme);
-        if (len == 1) {
-            if (AsciiLower(a[pos]) != AsciiLower(b[pos])) {
-                return false;
-            }
-        } else if (a.substr(pos, len) != b.substr(pos, len)) {
-            return false;
-        }
-        pos += len;
-    }
-    return true;
+    // UTF-8: every byte is compared alone (AsciiLower leaves bytes of 0x80 and above as they are).
+    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
 // The name of a section line ("[name]...", name up to the last "]"), trimmed; nullopt for any

@@ -73,5 +73,31 @@ TEST(GbkText, CasingTouchesAsciiLettersOnly) {
     EXPECT_EQ(AsciiLower(HexText("41 5A 81 41 61 40")), HexText("61 7A 81 41 61 40"));
 }
 
+TEST(GbkText, EqualsIgnoringAsciiCaseFoldsAsciiLettersOnly) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool equal;
+    };
+    const Case cases[] = {
+        {"", "", true},
+        {"41 62 5A", "61 42 7A", true},
+        {"D6 D0 41", "D6 D0 61", true}, // a letter after a double-byte character
+        {"81 41", "81 61", false},      // a trail byte is no letter
+        {"41 81", "61 81", true},       // a lone lead byte at the end
+        {"81 41", "61 41", false},      // a lead byte never matches an ASCII byte
+        {"5B", "7B", false},            // "[" and "{" are no letters
+        {"41", "41 41", false},
+        {"D6 D0", "D6 D1", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EqualsIgnoringAsciiCase(HexText(c.a), HexText(c.b)), c.equal)
+            << c.a << " / " << c.b;
+        EXPECT_EQ(EqualsIgnoringAsciiCase(HexText(c.b), HexText(c.a)), c.equal)
+            << c.b << " / " << c.a;
+        EXPECT_EQ(AsciiLower(HexText(c.a)) == AsciiLower(HexText(c.b)), c.equal) << c.a;
+    }
+}
+
 } // namespace
 } // namespace varnel::gbk

@@ -89,6 +89,9 @@ const std::vector<IniCase>& IniCases() {
          "\xD6\xD0"},
         {"UTF-8 names", R, "\xEF\xBB\xBF[\xE4\xB8\xAD]\r\n\xE6\x96\x87=1\r\n", "\xD6\xD0",
          "\xCE\xC4", "d", "1"},
+        // E4 B8 AD 53: the byte after a UTF-8 character is no trail byte, and "S" folds.
+        {"ASCII letters after a UTF-8 character fold", R, "\xEF\xBB\xBF[\xE4\xB8\xADS]\r\nK=1\r\n",
+         "\xD6\xD0s", "k", "d", "1"},
         {"UTF-16LE with a byte-order mark", R, "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x2D\x4E\r\0\n\0"s,
          "s", "k", "d", "\xD6\xD0"},
         {"UTF-16BE with a byte-order mark", R, "\xFE\xFF\0[\0s\0]\0\r\0\n\0k\0=\x4E\x2D\0\r\0\n"s,
