@@ -1,6 +1,5 @@
 #include "app/batch_texts.h"
 
-#include <cstdio>
 #include <string>
 
 #include "encoding/code_page.h"
@@ -112,11 +111,10 @@ Text FailureReason(const FileJobResult& result) {
     switch (result.content.kind) {
     case encoding::AnsiStop::kZeroCharacter:
         return where + GbkFromUtf8(u8"有零字符，不能作为文本处理，未改动");
-    case encoding::AnsiStop::kNoGbkForm: {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(result.content.character));
-        return where + GbkFromUtf8(u8"的字符 ") + code + GbkFromUtf8(u8" 没有 GBK 编码，未改动");
-    }
+    case encoding::AnsiStop::kNoGbkForm:
+        return where + GbkFromUtf8(u8"的字符 ") +
+               encoding::CodePointName(result.content.character) +
+               GbkFromUtf8(u8" 没有 GBK 编码，未改动");
     case encoding::AnsiStop::kMalformed:
         return where + GbkFromUtf8(u8"编码无效，未改动");
     case encoding::AnsiStop::kNone:

@@ -1,6 +1,5 @@
 #include "app/working_text.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace varnel::app {
@@ -29,11 +28,8 @@ std::string DescribeContentProblem(const ContentProblem& problem) {
     switch (problem.kind) {
     case encoding::AnsiStop::kZeroCharacter:
         return "a zero character" + where + " cannot be part of a text";
-    case encoding::AnsiStop::kNoGbkForm: {
-        char name[16];
-        std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(problem.character));
-        return name + where + " has no GBK form";
-    }
+    case encoding::AnsiStop::kNoGbkForm:
+        return encoding::CodePointName(problem.character) + where + " has no GBK form";
     case encoding::AnsiStop::kMalformed:
         return "invalid encoding" + where;
     case encoding::AnsiStop::kNone:

@@ -1,7 +1,5 @@
 #include "cli/argument_text.h"
 
-#include <cstdio>
-
 #include "encoding/ansi_conversion.h"
 
 namespace varnel::cli {
@@ -14,14 +12,12 @@ ArgumentText TextFromArgument(std::string_view argument, bool utf8) {
     }
     const auto converted = encoding::Utf8ToAnsiReporting(AsBytes(argument));
     result.text = converted.text;
-    char character[16];
-    std::snprintf(character, sizeof character, "U+%04X",
-                  static_cast<unsigned>(converted.character));
     switch (converted.stop) {
     case encoding::AnsiStop::kNone:
         break;
     case encoding::AnsiStop::kNoGbkForm:
-        result.error = std::string("the character ") + character + " has no GBK form";
+        result.error =
+            "the character " + encoding::CodePointName(converted.character) + " has no GBK form";
         break;
     case encoding::AnsiStop::kMalformed:
         result.error = "not valid UTF-8 at byte " + std::to_string(converted.offset);

@@ -1,20 +1,13 @@
 #include "cli/terminal_text.h"
 
-#include <cstdio>
-
 #include "cli/argument_text.h"
+#include "encoding/ansi_conversion.h"
 #include "encoding/code_page.h"
 
 namespace varnel::cli {
 namespace {
 
 using encoding::CodePage;
-
-std::string CodePoint(char32_t c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-    return buffer;
-}
 
 // The UTF-16 form of valid UTF-8; otherwise an error naming the first byte that is not.
 struct Decoded {
@@ -55,7 +48,7 @@ EncodedText EncodeBig5(std::string_view utf8) {
             return {{}, "a zero character"};
         }
         if (bytes.find('\0') != std::string::npos) {
-            return {{}, "the character " + CodePoint(code) + " has no BIG5 form"};
+            return {{}, "the character " + encoding::CodePointName(code) + " has no BIG5 form"};
         }
         out.bytes += bytes;
         i += character.size();

@@ -4,6 +4,7 @@
 #include "encoding/ansi_conversion.h"
 
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -175,6 +176,12 @@ AnsiConversion UnicodeToAnsiReporting(std::span<const std::uint8_t> unicode) {
             return out.Finish(AnsiStop::kNoGbkForm, 2 * i, unit);
     }
     return out.Finish();
+}
+
+std::string CodePointName(char32_t character) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
+    return name;
 }
 
 } // namespace varnel::encoding

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "base/text.h"
 
@@ -31,5 +32,8 @@ struct AnsiConversion {
 [[nodiscard]] AnsiConversion Utf8ToAnsiReporting(std::span<const std::uint8_t> utf8);
 // An odd last byte takes no part, as in UnicodeToAnsi.
 [[nodiscard]] AnsiConversion UnicodeToAnsiReporting(std::span<const std::uint8_t> unicode);
+
+// "U+4E2D", "U+1F600": how messages name a character (at least four uppercase hex digits).
+[[nodiscard]] std::string CodePointName(char32_t character);
 
 } // namespace varnel::encoding

@@ -96,5 +96,13 @@ TEST(AnsiConversion, TextIsTheConvertersOwn) {
     }
 }
 
+TEST(AnsiConversion, CodePointNameHasAtLeastFourUppercaseDigits) {
+    EXPECT_EQ(CodePointName(0), "U+0000");
+    EXPECT_EQ(CodePointName(0xAB), "U+00AB");
+    EXPECT_EQ(CodePointName(0xFFFD), "U+FFFD");
+    EXPECT_EQ(CodePointName(0x1F600), "U+1F600");
+    EXPECT_EQ(CodePointName(0x10FFFF), "U+10FFFF");
+}
+
 } // namespace
 } // namespace varnel::encoding
