@@ -112,19 +112,12 @@ AnsiConversion Utf8ToAnsiReporting(std::span<const std::uint8_t> utf8) {
             ++i;
             continue;
         }
-        // The common three-byte characters (CJK among them): leads E1..EC, EE, EF can be neither
-        // overlong nor surrogates. Two of them at once where they come in a row.
+        // Common three-byte characters (CJK among them), two at once where they come in a row.
         if (b >= 0xE1 && i + 8 <= n) {
-            std::uint64_t w;
-            std::memcpy(&w, p + i, 8);
-            const auto b3 = static_cast<std::uint8_t>(w >> 24);
-            if ((w & 0x0000C0C000C0C000u) == 0x0000808000808000u &&
-                (w & 0x00000000F00000F0u) == 0x00000000E00000E0u && b != 0xED && b3 != 0xE0 &&
-                b3 != 0xED) {
-                const auto first = static_cast<char16_t>((w & 0x0F) << 12 | (w >> 8 & 0x3F) << 6 |
-                                                         (w >> 16 & 0x3F));
-                const auto second = static_cast<char16_t>((w >> 24 & 0x0F) << 12 |
-                                                          (w >> 32 & 0x3F) << 6 | (w >> 40 & 0x3F));
+            const std::uint64_t w = detail::Load64(p + i);
+            if (detail::IsCommonThreeBytePair(w)) {
+                const char16_t first = detail::ThreeByteUnit(w, 0);
+                const char16_t second = detail::ThreeByteUnit(w, 3);
                 if (!out.Put(first))
                     return out.Finish(AnsiStop::kNoGbkForm, start, first);
                 if (!out.Put(second))
@@ -133,10 +126,8 @@ AnsiConversion Utf8ToAnsiReporting(std::span<const std::uint8_t> utf8) {
                 continue;
             }
         }
-        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
-            (p[i + 2] & 0xC0) == 0x80) {
-            const auto unit = static_cast<char16_t>((b & 0x0Fu) << 12 | (p[i + 1] & 0x3Fu) << 6 |
-                                                    (p[i + 2] & 0x3Fu));
+        if (detail::IsCommonThreeByte(p, n, i)) {
+            const char16_t unit = detail::ThreeByteUnit(p + i);
             if (!out.Put(unit))
                 return out.Finish(AnsiStop::kNoGbkForm, start, unit);
             i += 3;

@@ -78,6 +78,37 @@ inline constexpr char16_t kReplacementUnit = 0xFFFD;
     return value;
 }
 
+// The common three-byte characters, CJK among them: leads E1..EC, EE and EF, which can be neither
+// overlong nor surrogates, each followed by two continuation bytes. The decoders take them on a
+// short path, two at a time where they come in a row.
+
+// True when the eight bytes of `w` (as Load64 gives them) start with two such characters.
+[[nodiscard]] inline bool IsCommonThreeBytePair(std::uint64_t w) {
+    const auto b0 = static_cast<std::uint8_t>(w);
+    const auto b3 = static_cast<std::uint8_t>(w >> 24);
+    return (w & 0x0000C0C000C0C000u) == 0x0000808000808000u &&
+           (w & 0x00000000F00000F0u) == 0x00000000E00000E0u && b0 != 0xE0 && b0 != 0xED &&
+           b3 != 0xE0 && b3 != 0xED;
+}
+
+// The code unit of the three-byte character whose lead is byte k of `w`.
+[[nodiscard]] inline char16_t ThreeByteUnit(std::uint64_t w, int k) {
+    return static_cast<char16_t>((w >> (8 * k) & 0x0F) << 12 | (w >> (8 * k + 8) & 0x3F) << 6 |
+                                 (w >> (8 * k + 16) & 0x3F));
+}
+
+// True when p[i] (of n bytes) starts one such character.
+[[nodiscard]] inline bool IsCommonThreeByte(const std::uint8_t* p, std::size_t n, std::size_t i) {
+    const std::uint8_t b = p[i];
+    return b >= 0xE1 && b != 0xED && b <= 0xEF && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+           (p[i + 2] & 0xC0) == 0x80;
+}
+
+// The code unit of the three-byte character at p.
+[[nodiscard]] inline char16_t ThreeByteUnit(const std::uint8_t* p) {
+    return static_cast<char16_t>((p[0] & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+}
+
 template <class Sink> bool PutCodePoint(char32_t c, Sink& sink) {
     if (c == kInvalidUtf8)
         return sink.Put(kReplacementUnit);
@@ -100,32 +131,17 @@ std::size_t DecodeUtf8(const std::uint8_t* p, std::size_t n, std::size_t i, std:
                 return i;
             continue;
         }
-        // Two of the common three-byte characters (CJK among them) at once: leads E1..EC, EE, EF,
-        // which can be neither overlong nor surrogates, each with two continuation bytes.
+        // Two of the common three-byte characters at once, or one.
         if (b >= 0xE1 && i + 3 < limit && i + 8 <= n) {
             const std::uint64_t w = Load64(p + i);
-            const auto b3 = static_cast<std::uint8_t>(w >> 24);
-            if ((w & 0x0000C0C000C0C000u) == 0x0000808000808000u &&
-                (w & 0x00000000F00000F0u) == 0x00000000E00000E0u && b != 0xED && b3 != 0xE0 &&
-                b3 != 0xED) {
-                auto unit = [&](int k) {
-                    return static_cast<char16_t>((w >> (8 * k) & 0x0F) << 12 |
-                                                 (w >> (8 * k + 8) & 0x3F) << 6 |
-                                                 (w >> (8 * k + 16) & 0x3F));
-                };
-                if (sink.Put(unit(0), unit(3))) {
-                    i += 6;
-                    continue;
-                }
+            if (IsCommonThreeBytePair(w) && sink.Put(ThreeByteUnit(w, 0), ThreeByteUnit(w, 3))) {
+                i += 6;
+                continue;
             }
         }
-        // One such character.
-        if (b >= 0xE1 && b != 0xED && b <= 0xEF && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
-            (p[i + 2] & 0xC0) == 0x80) {
-            if (!sink.Put(static_cast<char16_t>((b & 0x0F) << 12 | (p[i + 1] & 0x3F) << 6 |
-                                                (p[i + 2] & 0x3F)))) {
+        if (IsCommonThreeByte(p, n, i)) {
+            if (!sink.Put(ThreeByteUnit(p + i)))
                 return i;
-            }
             i += 3;
             continue;
         }
