@@ -84,7 +84,7 @@ EncodedText EncodeTypedText(std::string_view utf8, ValueKind kind) {
 
 std::string Utf8FromText(std::string_view text, ValueKind kind) {
     const CodePage from = kind == ValueKind::kBig5Text ? CodePage::kBig5 : CodePage::kGbk;
-    return encoding::Utf16ToMultiByte(CodePage::kUtf8, encoding::MultiByteToUtf16(from, text));
+    return encoding::Recode(from, CodePage::kUtf8, text);
 }
 
 } // namespace varnel::cli

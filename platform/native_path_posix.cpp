@@ -10,14 +10,13 @@ namespace varnel::platform {
 using encoding::CodePage;
 
 std::filesystem::path PathFromText(std::string_view gbk) {
-    const std::u16string units = encoding::MultiByteToUtf16(CodePage::kGbk, TextUpToZero(gbk));
-    return std::filesystem::path(encoding::Utf16ToMultiByte(CodePage::kUtf8, units));
+    return std::filesystem::path(
+        encoding::Recode(CodePage::kGbk, CodePage::kUtf8, TextUpToZero(gbk)));
 }
 
 Text TextFromPath(const std::filesystem::path& path) {
-    const std::u16string units = encoding::MultiByteToUtf16(CodePage::kUtf8, path.native());
     // U+FFFD (an invalid sequence) has no GBK form either, so it also becomes "?".
-    return TextUpToZero(encoding::Utf16ToMultiByte(CodePage::kGbk, units, '?'));
+    return TextUpToZero(encoding::Recode(CodePage::kUtf8, CodePage::kGbk, path.native(), '?'));
 }
 
 } // namespace varnel::platform
