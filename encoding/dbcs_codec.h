@@ -25,9 +25,6 @@ inline constexpr char16_t kDbcsDefaultUnit = u'?';
     return b >= tables::kFirstLeadByte && b <= tables::kLastLeadByte;
 }
 
-// Windows reads a lead byte and whatever non-zero byte follows as one character, even where the
-// pair is unassigned ("?") and the second byte is a line feed; only a zero byte or the end of the
-// input leaves the lead byte alone, as "?". Every character gives exactly one code unit.
 // Whether all eight bytes of `word` are lead bytes (81..FE): then, read from a character start,
 // they are exactly four double-byte characters, whatever their values.
 [[nodiscard]] inline bool AllLeadBytes(std::uint64_t word) {
@@ -37,13 +34,6 @@ inline constexpr char16_t kDbcsDefaultUnit = u'?';
     return (word & kHighs) == kHighs && !hasZeroByte(word ^ kHighs) && !hasZeroByte(~word);
 }
 
-// Number of code units (= characters) in p[0, n): n less one for every pair.
-//
-// Pairs follow from the runs of lead bytes alone: a run starts at a character boundary (after an
-// ASCII byte, 80, FF, zero, or the trail that ended the run before), so a run of length L holds
-// L / 2 pairs, and an odd run's last lead byte pairs with the byte after the run unless that is
-// zero or missing. The runs are found 64 bytes at a time with bit masks: odd-length runs by the
-// carries of adding their start bits (the well-known trick for runs of escape characters).
 [[nodiscard]] inline std::uint64_t ByteMask(std::uint64_t highBits) {
     // Bit 7 of each byte -> bit k for byte k.
     return ((highBits >> 7) * 0x0102040810204080u) >> 56;
@@ -86,6 +76,13 @@ inline void DbcsMasks(const std::uint8_t* p, std::uint64_t& leads, std::uint64_t
 #endif
 }
 
+// Number of code units (= characters) in p[0, n): n less one for every pair.
+//
+// Pairs follow from the runs of lead bytes alone: a run starts at a character boundary (after an
+// ASCII byte, 80, FF, zero, or the trail that ended the run before), so a run of length L holds
+// L / 2 pairs, and an odd run's last lead byte pairs with the byte after the run unless that is
+// zero or missing. The runs are found 64 bytes at a time with bit masks: odd-length runs by the
+// carries of adding their start bits (the well-known trick for runs of escape characters).
 [[nodiscard]] inline std::size_t CountDbcsUnits(const std::uint8_t* p, std::size_t n) {
     constexpr std::uint64_t kEvenBits = 0x5555555555555555u;
     std::size_t leadBytes = 0;
@@ -123,6 +120,9 @@ inline void DbcsMasks(const std::uint8_t* p, std::uint64_t& leads, std::uint64_t
     return n - ((leadBytes - oddRuns) / 2 + oddRunsPaired);
 }
 
+// Windows reads a lead byte and whatever non-zero byte follows as one character, even where the
+// pair is unassigned ("?") and the second byte is a line feed; only a zero byte or the end of the
+// input leaves the lead byte alone, as "?". Every character gives exactly one code unit.
 template <class Sink>
 std::size_t DecodeDbcs(const tables::DbcsTable& table, const std::uint8_t* p, std::size_t n,
                        std::size_t i, std::size_t limit, Sink& sink) {
